@@ -1,0 +1,106 @@
+// File operations: free functions over POSIX calls.
+//
+// Paths are ustrings, used unchanged ("/" separator, no normalisation).
+// Results are 0 for success and negative codes per function; every failure
+// is logged once under "file_op_debug". Nothing here throws, keeps state, or
+// rolls back partial work. All functions may run on any thread, except that
+// FSMKDirP with an explicit mode changes the process umask for its duration.
+#ifndef FILE_FILE_OP_H
+#define FILE_FILE_OP_H
+
+#include <cstdint>
+#include <ctime>
+#include <dirent.h>
+#include <sys/types.h>
+
+#include "ustring/ustring.h"
+
+typedef enum _FILE_TYPE_tag {
+    FT_ERR = 0,   // missing path, or an entry whose kind is not reported
+    FT_FILE = 1,
+    FT_DIR = 2,
+    FT_SLINK = 3, // the link itself, never its target
+    FT_HLINK = 4, // never produced
+    FT_DEV = 5,
+    FT_FIFO = 6,
+    FT_SOCK = 7,
+} FILE_TYPE;
+
+typedef struct _FILE_INFO_tag {
+    ustring path;
+    ustring name;
+    FILE_TYPE type = FT_ERR;
+    uint32_t mtime = 0;
+    uint64_t size = 0;
+    bool isExist = false;
+    uint32_t uid = 0;
+    uint32_t gid = 0;
+    uint32_t mode = 0;
+    uint64_t dev_id = 0;
+
+    // Compares existence, size, time, type, path and name only.
+    bool operator==(const _FILE_INFO_tag& o) const;
+    bool operator!=(const _FILE_INFO_tag& o) const { return !(*this == o); }
+} FILE_INFO;
+
+// An open directory enumeration. The destructor does not close dp: pair every
+// successful FSOpenDir with FSCloseDir.
+struct DIR_HANDLE {
+    ustring path;
+    int flag = 0; // bit 0: fill mtime and size of each entry
+    DIR* dp = nullptr;
+};
+
+struct DIR_ENTRY {
+    ustring name;
+    FILE_TYPE type = FT_ERR;
+    uint32_t mtime = 0;
+    uint64_t size = 0;
+};
+
+// lstat-based; a missing entry is a successful answer with isExist false.
+// 0, or -1 for any other failure (record untouched).
+int GetFileInfo(const ustring& path, FILE_INFO& info);
+// 0; -1 for an empty path; -2 when no information could be had.
+int FSStat(const ustring& path, FILE_INFO& info, bool do_case_check = false);
+// A dangling symbolic link exists.
+bool IsFileExist(const ustring& path, bool do_case_check = false);
+ustring FSBaseName(const ustring& path);
+ustring FSParentPath(const ustring& path);
+
+// Creates path and its missing parents. mode (mode_t)-1 means 0777 less umask.
+int FSMKDirP(const ustring& path, char** endptr, bool blForceCreate, mode_t mode);
+// 0 (created or already a directory); -1 (empty path, not a directory, no
+// info); -2 (mkdir failed).
+int FSMKDir(const ustring& path, bool isCreateParent);
+// Copies one file's bytes (fsync'd). 0; -1; -2 on a full disk or quota.
+// Refuses to copy a file onto itself.
+int FSCopy(const ustring& src, const ustring& dst, bool isDelOrigin);
+// Moves an entry, also across file systems. 0; -1 (empty path); -2 (source
+// missing); -3 (failed); -100 (name too long).
+int FSRename(const ustring& from, const ustring& to, bool do_case_check = false);
+// Removes an entry and everything below it, never following links out of
+// the tree. 0 (also for a missing path); -1; -3 (failed part-way).
+int FSRemove(const ustring& path, bool allowundo = false);
+
+int FSOpenDir(const ustring& path, int flag, DIR_HANDLE& dh);
+// 1 entry read; 0 end; -1 error. "." and ".." are delivered too.
+int FSReadDir(DIR_HANDLE& dh, DIR_ENTRY& entry);
+void FSCloseDir(DIR_HANDLE& dh);
+
+int FSMktemp(const ustring& prefix, ustring& path);
+int FSUTime(const ustring& path, time_t atime, time_t mtime);
+int FSCreateTempPath(const ustring& prefix, ustring& path);
+bool FSTimeEqual(time_t a, time_t b);
+bool isFileLocked(const ustring& path, int flag);
+bool hasFilePermission(const ustring& path, int flag);
+bool isMountPoint(const ustring& path);
+bool IsMSDOS(const ustring& path);
+int FSGetRealPath(ustring& path);
+bool FSIsParentFolder(const ustring& parent, const ustring& child);
+int FSMKDirFromRoot(const ustring& path, const ustring& from);
+int FSCreateSymbolicLink(const ustring& target_path, const ustring& link_path);
+int FSReadSymbolicLink(const ustring& link_path, ustring& target_path);
+int FSChown(const ustring& path, uid_t owner, gid_t group);
+
+#endif

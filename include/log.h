@@ -1,0 +1,81 @@
+// Logger: the process-wide logger (static members only, never instantiated).
+//
+// One destination at a time, a per-component level filter read from a level
+// file, a local time stamp in front of every entry, byte-counted rotation of
+// the log file, and a process-private mutex so that entries never interleave.
+// Before Initialize it is already enabled: standard error, every component at
+// L_WARNING. Callers put the level tag, source and line into their format:
+//   Logger::LogMsg(Logger::L_ERR, "launcher_debug",
+//                  "[ERROR] launcher(%d): Failed to upgrade package\n", __LINE__);
+#ifndef LOG_H
+#define LOG_H
+
+#include <cstdarg>
+#include <cstdint>
+#include <cstdio>
+#include <map>
+#include <pthread.h>
+
+#include "ustring/ustring.h"
+
+class Logger {
+public:
+    enum Type {
+        ANDROID_LOGGER = 0,
+        SYSLOG_LOGGER = 1,
+        STDOUT_LOGGER = 2,
+        STDERR_LOGGER = 3,
+        FILE_LOGGER = 4,
+    };
+
+    enum Level {
+        L_EMERG = 0,
+        L_ALERT = 1,
+        L_CRIT = 2,
+        L_ERR = 3,
+        L_WARNING = 4,
+        L_NOTICE = 5,
+        L_INFO = 6,
+        L_DEBUG = 7,
+    };
+
+    // Not safe against concurrent logging: call before other threads log.
+    static int Initialize(Logger::Type type, const ustring& log_path, const ustring& level_path,
+                          int rotate_cnt);
+    static void Destroy();
+
+    static void LogMsg(Logger::Level level, const ustring& comp, const char* fmt, ...)
+        __attribute__((format(printf, 3, 4)));
+    static void LogMsg2(Logger::Level level, const ustring& comp, const char* fmt, va_list args)
+        __attribute__((format(printf, 3, 0)));
+
+private:
+    Logger() = delete;
+
+    static int Rotate();
+    static void ReloadLogFile();
+    static void InitializeLock();
+    static void DestroyLock();
+    static void Lock();
+    static void Unlock();
+    static void InitializeSharedData();
+    static void DestroySharedData();
+    static void InitializeFileLock();
+    static void DestroyFileLock();
+
+    static std::map<ustring, int> log_level;
+    static Logger::Type log_type;
+    static FILE* log_fp;
+    static int* log_size;
+    static int rotate_cnt;
+    static ustring log_path;
+    static pthread_mutex_t* log_lock;
+    static uint64_t* log_rotated_count_shared;
+    static uint64_t log_rotated_count_private;
+    static bool log_initialized;
+};
+
+// Plain-C entry point for code that has no ustring.
+extern "C" void LogMSG_c(int level, char* comp, const char* fmt, va_list args);
+
+#endif
