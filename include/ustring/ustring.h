@@ -34,6 +34,9 @@ public:
     size_t length() const { return data_len; }
     size_t size() const { return data_len; }
     bool empty() const { return data_len == 0; }
+    // Allocated sizes, terminator included: bytes and UTF-16 code units.
+    size_t capacity() const { return data_cap; }
+    size_t utf16_capacity() const { return wdata_cap; }
 
     const char& operator[](size_t pos) const { return data[pos]; }
     char& operator[](size_t pos) { return data[pos]; }
@@ -135,6 +138,7 @@ private:
     void clear_data();
     void clear_wdata() const;
     void init();
+    void release();
     int convert_from_wdata();
     int convert_from_data() const;
 };
