@@ -37,4 +37,10 @@ private:
     unsigned char m_buffer[6];
 };
 
+// Encodes six bytes as eight characters of the alphabet
+// "0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ-_", three
+// bytes to four characters as in base64 (no padding). `name` receives the
+// eight characters and a terminating zero byte.
+void EncodeTmpName(const unsigned char bytes[6], char name[9]);
+
 #endif
