@@ -1,0 +1,388 @@
+#include "file/file-op.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <sstream>
+#include <string>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "log.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const uid_t kNobody = 65534;
+
+std::string MakeTempDir(const std::string& parent)
+{
+    std::string tmpl = parent + "/file-op-test-XXXXXX";
+    char* made = mkdtemp(&tmpl[0]);
+    return made ? std::string(made) : std::string();
+}
+
+void WriteFile(const std::string& path, const std::string& content)
+{
+    std::ofstream(path, std::ios::binary) << content;
+}
+
+std::string ReadFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+// Runs `body` in a child that has dropped root, and returns its exit code
+// (or -1 if it did not exit normally). Root ignores permission bits, so this
+// is the only way to reach the permission-denied paths.
+int RunAsNobody(const std::function<int()>& body)
+{
+    pid_t pid = fork();
+    if (pid == 0) {
+        if (setgid(kNobody) != 0 || setuid(kNobody) != 0) _exit(99);
+        _exit(body());
+    }
+    int status = 0;
+    if (pid < 0 || waitpid(pid, &status, 0) != pid || !WIFEXITED(status)) return -1;
+    return WEXITSTATUS(status);
+}
+
+// Every test works in its own folder below /tmp (ext4), with a sibling on
+// /dev/shm (tmpfs) for moves between file systems. The log goes to a third
+// folder so that listings of the work folder stay clean.
+class FileOpTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        base = MakeTempDir("/tmp");
+        shm = MakeTempDir("/dev/shm");
+        ASSERT_FALSE(base.empty());
+        ASSERT_FALSE(shm.empty());
+        dir = base + "/work";
+        ASSERT_EQ(0, mkdir(dir.c_str(), 0755));
+        chmod(base.c_str(), 0755); // let the unprivileged child walk in
+        WriteFile(base + "/levels", "file_op_debug=7\n");
+        ASSERT_EQ(0, Logger::Initialize(Logger::FILE_LOGGER, (base + "/op.log").c_str(),
+                                        (base + "/levels").c_str(), 50));
+    }
+
+    void TearDown() override
+    {
+        Logger::Destroy();
+        std::error_code ec;
+        fs::remove_all(base, ec);
+        fs::remove_all(shm, ec);
+    }
+
+    std::string Log() const { return ReadFile(base + "/op.log"); }
+    std::string P(const std::string& rel) const { return dir + "/" + rel; }
+
+    std::string base, shm, dir;
+};
+
+TEST_F(FileOpTest, StatDescribesEntriesAndMissingPaths)
+{
+    FILE_INFO info;
+    EXPECT_EQ(-1, FSStat("", info));
+
+    ASSERT_EQ(0, FSStat(P("missing").c_str(), info));
+    EXPECT_FALSE(info.isExist);
+    EXPECT_EQ(FT_ERR, info.type);
+    EXPECT_STREQ("missing", info.name.c_str());
+
+    WriteFile(P("f"), "12345");
+    ASSERT_EQ(0, FSStat(P("f").c_str(), info));
+    EXPECT_TRUE(info.isExist);
+    EXPECT_EQ(FT_FILE, info.type);
+    EXPECT_EQ(5u, info.size);
+    EXPECT_TRUE(S_ISREG(info.mode));
+
+    // A regular file in the middle of a path is a real failure, not "missing".
+    EXPECT_EQ(-2, FSStat(P("f/x").c_str(), info));
+
+    ASSERT_EQ(0, symlink("/nonexistent-target", P("dangling").c_str()));
+    ASSERT_EQ(0, FSStat(P("dangling").c_str(), info));
+    EXPECT_EQ(FT_SLINK, info.type);
+    EXPECT_TRUE(IsFileExist(P("dangling").c_str()));
+    EXPECT_FALSE(IsFileExist(""));
+    EXPECT_FALSE(IsFileExist(P("missing").c_str()));
+}
+
+TEST_F(FileOpTest, StatBehindUnreadableFolderFails)
+{
+    ASSERT_EQ(0, mkdir(P("closed").c_str(), 0700));
+    WriteFile(P("closed/f"), "x");
+    const ustring path = P("closed/f").c_str();
+    EXPECT_EQ(0, RunAsNobody([&] {
+        FILE_INFO info;
+        return FSStat(path, info) == -2 && !IsFileExist(path) ? 0 : 1;
+    }));
+}
+
+TEST_F(FileOpTest, MKDirAcceptsOnlyDirectoriesAndCreatesChains)
+{
+    EXPECT_EQ(-1, FSMKDir("", false));
+    EXPECT_EQ(0, FSMKDir(dir.c_str(), false));
+
+    WriteFile(P("f"), "x");
+    EXPECT_EQ(-1, FSMKDir(P("f").c_str(), false));
+    EXPECT_NE(std::string::npos, Log().find("local file system is not directory"));
+
+    ASSERT_EQ(0, symlink(dir.c_str(), P("link-to-dir").c_str()));
+    EXPECT_EQ(-1, FSMKDir(P("link-to-dir").c_str(), true));
+
+    EXPECT_EQ(-2, FSMKDir(P("a/b/c").c_str(), false));
+    EXPECT_FALSE(fs::exists(P("a")));
+    EXPECT_EQ(0, FSMKDir(P("a/b/c").c_str(), true));
+    EXPECT_TRUE(fs::is_directory(P("a/b/c")));
+}
+
+TEST_F(FileOpTest, MKDirPWalksComponents)
+{
+    EXPECT_EQ(0, FSMKDirP("/", nullptr, false, (mode_t)-1));
+
+    char cwd[PATH_MAX];
+    ASSERT_NE(nullptr, getcwd(cwd, sizeof cwd));
+    ASSERT_EQ(0, chdir(dir.c_str()));
+    int relative = FSMKDirP("a//b", nullptr, false, (mode_t)-1);
+    ASSERT_EQ(0, chdir(cwd));
+    EXPECT_EQ(0, relative);
+    EXPECT_TRUE(fs::is_directory(P("a/b")));
+
+    // An explicit mode is applied exactly, and the umask comes back.
+    mode_t before = umask(022);
+    EXPECT_EQ(0, FSMKDirP(P("m1/m2").c_str(), nullptr, false, 0707));
+    EXPECT_EQ(022u, umask(before));
+    struct stat st;
+    ASSERT_EQ(0, stat(P("m1/m2").c_str(), &st));
+    EXPECT_EQ(0707u, st.st_mode & 07777);
+}
+
+TEST_F(FileOpTest, MKDirPHandlesNonDirectoriesOnTheWay)
+{
+    WriteFile(P("f"), "x");
+    const ustring path = P("f/x/y").c_str();
+    char* end = nullptr;
+    EXPECT_EQ(-1, FSMKDirP(path, &end, false, (mode_t)-1));
+    // Stopped at "x", which cannot be made below a file.
+    EXPECT_EQ(path.c_str() + path.length() - 2, end);
+    EXPECT_NE(std::string::npos, Log().find("FSMKDirP: path: " + P("f") +
+                                            " is symbolic link pointed to folder"));
+    EXPECT_TRUE(fs::is_regular_file(P("f")));
+
+    errno = 0;
+    EXPECT_EQ(-1, FSMKDirP(P("f").c_str(), &end, false, (mode_t)-1));
+    EXPECT_EQ(EEXIST, errno);
+
+    EXPECT_EQ(0, FSMKDirP(path, &end, true, (mode_t)-1));
+    EXPECT_EQ(path.c_str() + path.length(), end);
+    EXPECT_TRUE(fs::is_directory(P("f/x/y")));
+}
+
+TEST_F(FileOpTest, CopyCopiesBytesAndCanDropTheSource)
+{
+    std::string content(3 * 1024 * 1024 + 7, '\0');
+    for (size_t i = 0; i < content.size(); ++i) content[i] = static_cast<char>(i * 31 % 251);
+    WriteFile(P("src"), content);
+    chmod(P("src").c_str(), 0600);
+
+    EXPECT_EQ(0, FSCopy(P("src").c_str(), P("dst").c_str(), false));
+    EXPECT_EQ(content, ReadFile(P("dst")));
+    struct stat st;
+    ASSERT_EQ(0, stat(P("dst").c_str(), &st));
+    mode_t mask = umask(0);
+    umask(mask);
+    EXPECT_EQ(0666u & ~mask, st.st_mode & 0777); // fresh permissions, not the source's
+
+    WriteFile(P("dst"), std::string(content.size() * 2, 'z')); // must be truncated
+    EXPECT_EQ(0, FSCopy(P("src").c_str(), P("dst").c_str(), true));
+    EXPECT_EQ(content, ReadFile(P("dst")));
+    EXPECT_FALSE(fs::exists(P("src")));
+
+    EXPECT_EQ(-1, FSCopy(P("missing").c_str(), P("d2").c_str(), false));
+    EXPECT_FALSE(fs::exists(P("d2")));
+}
+
+TEST_F(FileOpTest, CopyRefusesToOverwriteItsOwnSource)
+{
+    WriteFile(P("f"), "precious");
+    ASSERT_EQ(0, symlink(P("f").c_str(), P("alias").c_str()));
+    ASSERT_EQ(0, link(P("f").c_str(), P("hard").c_str()));
+    EXPECT_EQ(-1, FSCopy(P("f").c_str(), P("f").c_str(), false));
+    EXPECT_EQ(-1, FSCopy(P("f").c_str(), P("alias").c_str(), true));
+    EXPECT_EQ(-1, FSCopy(P("hard").c_str(), P("f").c_str(), true));
+    EXPECT_EQ("precious", ReadFile(P("f")));
+    EXPECT_TRUE(fs::exists(P("hard")));
+}
+
+TEST_F(FileOpTest, CopyOfDirectoryFailsOnRead)
+{
+    ASSERT_EQ(0, mkdir(P("d").c_str(), 0755));
+    EXPECT_EQ(-1, FSCopy(P("d").c_str(), P("out").c_str(), true));
+    EXPECT_NE(std::string::npos, Log().find("CopyFile: read: "));
+    EXPECT_TRUE(fs::is_directory(P("d")));
+    EXPECT_EQ(0u, fs::file_size(P("out")));
+}
+
+TEST_F(FileOpTest, RenameWithinOneFileSystem)
+{
+    EXPECT_EQ(-1, FSRename("", P("x").c_str()));
+    EXPECT_EQ(-1, FSRename(P("x").c_str(), ""));
+    EXPECT_EQ(-2, FSRename(P("missing").c_str(), P("x").c_str()));
+
+    WriteFile(P("a"), "A");
+    EXPECT_EQ(-3, FSRename(P("a").c_str(), P("no-such-dir/a").c_str()));
+    EXPECT_EQ(0, FSRename(P("a").c_str(), P("b").c_str()));
+    EXPECT_EQ("A", ReadFile(P("b")));
+    EXPECT_FALSE(fs::exists(P("a")));
+}
+
+TEST_F(FileOpTest, RenameAcrossFileSystemsMovesFilesTreesAndLinks)
+{
+    WriteFile(P("file"), "content");
+    EXPECT_EQ(0, FSRename(P("file").c_str(), (shm + "/file").c_str()));
+    EXPECT_EQ("content", ReadFile(shm + "/file"));
+    EXPECT_FALSE(fs::exists(P("file")));
+
+    ASSERT_EQ(0, mkdir(P("tree").c_str(), 0755));
+    ASSERT_EQ(0, mkdir(P("tree/sub").c_str(), 0755));
+    WriteFile(P("tree/sub/leaf"), "leaf");
+    ASSERT_EQ(0, symlink("sub/leaf", P("tree/link").c_str()));
+    EXPECT_EQ(0, FSRename(P("tree").c_str(), (shm + "/tree").c_str()));
+    EXPECT_FALSE(fs::exists(P("tree")));
+    EXPECT_EQ("leaf", ReadFile(shm + "/tree/sub/leaf"));
+    ASSERT_TRUE(fs::is_symlink(shm + "/tree/link"));
+    EXPECT_EQ("sub/leaf", fs::read_symlink(shm + "/tree/link").string());
+
+    ASSERT_EQ(0, symlink("/nowhere", P("lonely").c_str()));
+    EXPECT_EQ(0, FSRename(P("lonely").c_str(), (shm + "/lonely").c_str()));
+    EXPECT_EQ("/nowhere", fs::read_symlink(shm + "/lonely").string());
+    EXPECT_FALSE(fs::is_symlink(P("lonely")));
+
+    // Neither file, folder nor link: refused and left where it is.
+    ASSERT_EQ(0, mkfifo(P("pipe").c_str(), 0644));
+    EXPECT_EQ(-3, FSRename(P("pipe").c_str(), (shm + "/pipe").c_str()));
+    EXPECT_TRUE(fs::is_fifo(P("pipe")));
+    EXPECT_FALSE(fs::exists(shm + "/pipe"));
+}
+
+TEST_F(FileOpTest, RemoveDeletesTreeButNotWhatLinksPointAt)
+{
+    EXPECT_EQ(-1, FSRemove(""));
+    EXPECT_EQ(0, FSRemove(P("missing").c_str()));
+
+    ASSERT_EQ(0, mkdir(P("outside").c_str(), 0755));
+    WriteFile(P("outside/keep"), "keep");
+    ASSERT_EQ(0, mkdir(P("tree").c_str(), 0755));
+    ASSERT_EQ(0, mkdir(P("tree/d").c_str(), 0755));
+    WriteFile(P("tree/d/f"), "f");
+    ASSERT_EQ(0, symlink(P("outside").c_str(), P("tree/d/out").c_str()));
+
+    EXPECT_EQ(0, FSRemove(P("tree").c_str()));
+    EXPECT_FALSE(fs::exists(P("tree")));
+    EXPECT_EQ("keep", ReadFile(P("outside/keep")));
+}
+
+TEST_F(FileOpTest, RemoveReportsFolderItCannotList)
+{
+    ASSERT_EQ(0, mkdir(P("hidden").c_str(), 0300));
+    ASSERT_EQ(0, chown(P("hidden").c_str(), kNobody, kNobody));
+    const ustring path = P("hidden").c_str();
+    EXPECT_EQ(0, RunAsNobody([&] { return FSRemove(path) == -3 ? 0 : 1; }));
+    EXPECT_TRUE(fs::is_directory(P("hidden")));
+}
+
+TEST_F(FileOpTest, ReadDirListsEverythingWithTypes)
+{
+    ASSERT_EQ(0, mkdir(P("d").c_str(), 0755));
+    WriteFile(P("d/f"), "1234");
+    ASSERT_EQ(0, mkdir(P("d/sub").c_str(), 0755));
+
+    DIR_HANDLE dh;
+    EXPECT_EQ(-1, FSOpenDir(P("missing").c_str(), 1, dh));
+    EXPECT_EQ(nullptr, dh.dp);
+
+    ASSERT_EQ(0, FSOpenDir(P("d").c_str(), 1, dh));
+    std::map<std::string, FILE_TYPE> types;
+    DIR_ENTRY e;
+    int rc;
+    while ((rc = FSReadDir(dh, e)) == 1) {
+        types[e.name.c_str()] = e.type;
+        if (std::string(e.name.c_str()) == "f") {
+            EXPECT_EQ(4u, e.size);
+            EXPECT_NE(0u, e.mtime);
+        }
+    }
+    EXPECT_EQ(0, rc);
+    FSCloseDir(dh);
+    EXPECT_EQ(nullptr, dh.dp);
+    EXPECT_EQ((std::map<std::string, FILE_TYPE>{
+                  {".", FT_DIR}, {"..", FT_DIR}, {"f", FT_FILE}, {"sub", FT_DIR}}),
+              types);
+}
+
+TEST_F(FileOpTest, PathHelpers)
+{
+    EXPECT_STREQ("b", FSBaseName("/a/b").c_str());
+    EXPECT_STREQ("", FSBaseName("/a/b/").c_str());
+    EXPECT_STREQ("a", FSBaseName("a").c_str());
+    EXPECT_STREQ("/a", FSParentPath("/a/b").c_str());
+    EXPECT_STREQ("/", FSParentPath("/a").c_str());
+    EXPECT_STREQ("/", FSParentPath("a").c_str());
+    EXPECT_TRUE(FSIsParentFolder("/a", "/a"));
+    EXPECT_TRUE(FSIsParentFolder("/a", "/a/b"));
+    EXPECT_FALSE(FSIsParentFolder("/a", "/ab"));
+    EXPECT_FALSE(FSIsParentFolder("/a/", "/a/b"));
+    EXPECT_FALSE(FSIsParentFolder("/a/b", "/a"));
+}
+
+TEST_F(FileOpTest, MKDirFromRootCreatesBelowRootOnly)
+{
+    EXPECT_EQ(0, FSMKDirFromRoot(P("a/b").c_str(), dir.c_str()));
+    EXPECT_TRUE(fs::is_directory(P("a/b")));
+    EXPECT_EQ(0, FSMKDirFromRoot(dir.c_str(), dir.c_str()));
+    EXPECT_EQ(-1, FSMKDirFromRoot(P("x").c_str(), P("xyz").c_str()));
+    EXPECT_EQ(-1, FSMKDirFromRoot(P("abc/d").c_str(), P("ab").c_str()));
+    EXPECT_FALSE(fs::exists(P("abc")));
+}
+
+TEST_F(FileOpTest, SymbolicLinksAndOwnership)
+{
+    // The longest target Linux stores: one byte short of the page.
+    std::string target(4095, 'x');
+    for (size_t i = 100; i < target.size(); i += 100) target[i] = '/';
+    EXPECT_EQ(0, FSCreateSymbolicLink(target.c_str(), P("long").c_str()));
+    EXPECT_EQ(-1, FSCreateSymbolicLink("t", P("long").c_str()));
+    ustring read;
+    ASSERT_EQ(0, FSReadSymbolicLink(P("long").c_str(), read));
+    EXPECT_EQ(target, std::string(read.c_str()));
+    EXPECT_EQ(-1, FSReadSymbolicLink(P("missing").c_str(), read));
+
+    // A relative path means the working folder; the link itself changes.
+    WriteFile(P("f"), "x");
+    ASSERT_EQ(0, symlink("f", P("lf").c_str()));
+    char cwd[PATH_MAX];
+    ASSERT_NE(nullptr, getcwd(cwd, sizeof cwd));
+    ASSERT_EQ(0, chdir(dir.c_str()));
+    int rc = FSChown("lf", kNobody, kNobody);
+    ASSERT_EQ(0, chdir(cwd));
+    EXPECT_EQ(0, rc);
+    struct stat st;
+    ASSERT_EQ(0, lstat(P("lf").c_str(), &st));
+    EXPECT_EQ(kNobody, st.st_uid);
+    ASSERT_EQ(0, stat(P("f").c_str(), &st));
+    EXPECT_EQ(0u, st.st_uid);
+}
+
+} // namespace
