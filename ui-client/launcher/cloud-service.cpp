@@ -1,0 +1,291 @@
+#include "cloud-service.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QSettings>
+#include <QString>
+#include <QVariant>
+
+#include "extractor.h"
+#include "file/file-op.h"
+#include "log.h"
+
+namespace {
+
+const char* const LOG_COMP = "service_debug";
+
+ustring ToUstring(const QString& text)
+{
+    return ustring(text.toUtf8().constData());
+}
+
+// Fills the fields of `info` whose keys the INFO file's "Version" group holds;
+// the others keep their value.
+void ReadVersionRecord(const ustring& path, Service::VersionInfo& info)
+{
+    QSettings settings(QString::fromUtf8(path.c_str_utf8()), QSettings::IniFormat);
+    settings.beginGroup("Version");
+    struct Field {
+        const char* key;
+        ustring* value;
+    } fields[] = {
+        {"major_version", &info.major_version},
+        {"minor_version", &info.minor_version},
+        {"build_version", &info.build_version},
+        {"icon_overlay_version", &info.icon_overlay_version},
+    };
+    for (const Field& field : fields) {
+        if (settings.contains(field.key)) {
+            *field.value = ToUstring(settings.value(field.key).toString());
+        }
+    }
+    settings.endGroup();
+}
+
+// Flushes the file system holding `folder`, so that a fresh copy is on
+// storage before the backup that could replace it is thrown away.
+int SyncFolder(const ustring& folder)
+{
+    int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0 || syncfs(fd) != 0) {
+        int err = errno;
+        Logger::LogMsg(Logger::L_ERR, LOG_COMP,
+                       "[ERROR] cloud-service(%d): failed to flush '%s' to storage: %s (%d)\n",
+                       __LINE__, folder.c_str(), strerror(err), err);
+        if (fd >= 0) {
+            close(fd);
+        }
+        return -1;
+    }
+    close(fd);
+    return 0;
+}
+
+}  // namespace
+
+ustring GetAppBackupDir(const ustring& app_dir, int tries)
+{
+    ustring dir = app_dir + "_tmp";
+    if (tries == 0) {
+        return dir;
+    }
+    char postfix[8];
+    if (snprintf(postfix, sizeof(postfix), "%d", tries) < 0) {
+        Logger::LogMsg(Logger::L_ERR, LOG_COMP,
+                       "[ERROR] cloud-service(%d): snprintf failed (continuing without postfix)\n",
+                       __LINE__);
+        postfix[0] = '\0';
+    }
+    return dir + postfix;
+}
+
+Service::Service() : timeout(0) {}
+
+Service::~Service() {}
+
+void Service::SetTimeout(int timeout)
+{
+    this->timeout = timeout;
+}
+
+ustring Service::GetUserInstallPath()
+{
+    return ToUstring(QDir::homePath());
+}
+
+ustring Service::GetRootSkyletInstallPath()
+{
+    return ToUstring(QDir::cleanPath(QCoreApplication::applicationDirPath() + "/" + ".."));
+}
+
+ustring Service::GetRootSkyletResourceInstallPath()
+{
+    return GetRootSkyletInstallPath() + "";
+}
+
+ustring Service::GetUserSkyletInstallPath()
+{
+    return GetUserInstallPath() + "/" + ".SkyletBackup";
+}
+
+ustring Service::GetUserSkyletAppInstallPath()
+{
+    return GetUserSkyletInstallPath() + "/" + "Skylet.app";
+}
+
+ustring Service::GetUserSkyletDataInstallPath()
+{
+    return GetUserSkyletInstallPath() + "/" + "data";
+}
+
+void Service::LoadSourceVersion()
+{
+    ustring path = GetUserSkyletAppInstallPath() + "/" + "INFO";
+    if (!IsFileExist(path)) {
+        Logger::LogMsg(Logger::L_INFO, LOG_COMP, "[INFO] cloud-service(%d): source does not exist\n",
+                       __LINE__);
+        return;
+    }
+    ReadVersionRecord(path, source_version);
+    Logger::LogMsg(Logger::L_INFO, LOG_COMP,
+                   "[INFO] cloud-service(%d): source_version = (%s, %s, %s, %s)\n", __LINE__,
+                   source_version.major_version.c_str(), source_version.minor_version.c_str(),
+                   source_version.build_version.c_str(), source_version.icon_overlay_version.c_str());
+}
+
+void Service::LoadTargetVersion()
+{
+    ustring path = GetRootSkyletResourceInstallPath() + "/" + "INFO";
+    ReadVersionRecord(path, target_version);
+    Logger::LogMsg(Logger::L_INFO, LOG_COMP,
+                   "[INFO] cloud-service(%d): target_version = (%s, %s, %s, %s)\n", __LINE__,
+                   target_version.major_version.c_str(), target_version.minor_version.c_str(),
+                   target_version.build_version.c_str(), target_version.icon_overlay_version.c_str());
+}
+
+int Service::PrepareUserEnv()
+{
+    const ustring app_dir = per_user_install_path;
+    ustring backup_dir;
+    int rename_count = 0;
+
+    if (IsFileExist(app_dir)) {
+        for (;;) {
+            ustring candidate = GetAppBackupDir(app_dir, rename_count);
+            if (FSRename(app_dir, candidate) == 0) {
+                backup_dir = candidate;
+                break;
+            }
+            Logger::LogMsg(Logger::L_ERR, LOG_COMP,
+                           "[ERROR] cloud-service(%d): failed to backup app from '%s' -> '%s'\n",
+                           __LINE__, app_dir.c_str(), candidate.c_str());
+            ++rename_count;
+            if (rename_count >= MAX_RENAME_COUNT) {
+                Logger::LogMsg(Logger::L_ERR, LOG_COMP,
+                               "[ERROR] cloud-service(%d): failed to backup app from '%s' -> '%s' at "
+                               "max retries, exiting\n",
+                               __LINE__, app_dir.c_str(), candidate.c_str());
+                return -1;
+            }
+        }
+    }
+
+    int result = ExtractPackage();
+    if (result == 0) {
+        result = SyncFolder(app_dir);
+    }
+    if (result == 0) {
+        Logger::LogMsg(Logger::L_INFO, LOG_COMP,
+                       "[INFO] cloud-service(%d): user installation is ready, removing backup app\n",
+                       __LINE__);
+        // Every backup name goes, not only the ones tried in this run: a
+        // leftover of an interrupted earlier run under any of them would
+        // otherwise make each later run upgrade again.
+        for (int i = 0; i < MAX_RENAME_COUNT; ++i) {
+            FSRemove(GetAppBackupDir(app_dir, i));
+        }
+        return 0;
+    }
+
+    if (backup_dir.empty()) {
+        Logger::LogMsg(Logger::L_ERR, LOG_COMP,
+                       "[ERROR] cloud-service(%d): Failed to extract package, and no old installation "
+                       "to rollback\n",
+                       __LINE__);
+    } else {
+        Logger::LogMsg(Logger::L_ERR, LOG_COMP,
+                       "[ERROR] cloud-service(%d): Failed to extract package, rollback to old "
+                       "installation\n",
+                       __LINE__);
+        FSRemove(app_dir);
+        FSRename(backup_dir, app_dir);
+    }
+    return -1;
+}
+
+int Service::ExtractPackage()
+{
+    ustring source = GetRootSkyletResourceInstallPath() + "/package/skylet.vpk";
+    ustring target = GetUserSkyletAppInstallPath();
+    if (FSMKDir(target, true) != 0) {
+        Logger::LogMsg(Logger::L_ERR, LOG_COMP, "[ERROR] cloud-service(%d): failed to create folder: '%s'\n",
+                       __LINE__, target.c_str());
+        return -1;
+    }
+    Logger::LogMsg(Logger::L_INFO, LOG_COMP, "[INFO] cloud-service(%d): extract package: '%s' -> '%s'\n",
+                   __LINE__, source.c_str(), target.c_str());
+    Extractor extractor;
+    extractor.SetSource(source);
+    extractor.SetTarget(target);
+    return extractor.Extract();
+}
+
+void Service::RemoveAgedFolders()
+{
+    ustring aged = GetUserSkyletInstallPath() + "/app";
+    Logger::LogMsg(Logger::L_INFO, LOG_COMP, "[INFO] cloud-service(%d): removing aged app folder %s\n",
+                   __LINE__, aged.c_str());
+    FSRemove(aged);
+}
+
+int Service::FSCopyPath(const ustring& src, const ustring& dest)
+{
+    Logger::LogMsg(Logger::L_DEBUG, LOG_COMP, "[DEBUG] cloud-service(%d): copy from '%s' to '%s'\n",
+                   __LINE__, src.c_str(), dest.c_str());
+    FILE_INFO info;
+    if (FSStat(src, info) != 0) {
+        Logger::LogMsg(Logger::L_ERR, LOG_COMP,
+                       "[ERROR] cloud-service(%d): FSCopyPath: failed to stat source '%s'\n", __LINE__,
+                       src.c_str());
+        return -1;
+    }
+    if (!info.isExist) {
+        Logger::LogMsg(Logger::L_ERR, LOG_COMP,
+                       "[ERROR] cloud-service(%d): FSCopyPath: source path '%s' does not exist\n",
+                       __LINE__, src.c_str());
+        return -1;
+    }
+    if (info.type != FT_DIR) {
+        return FSCopy(src, dest, false) == 0 ? 0 : -1;
+    }
+    if (FSMKDir(dest, true) != 0) {
+        Logger::LogMsg(Logger::L_ERR, LOG_COMP,
+                       "[ERROR] cloud-service(%d): FSCopyPath: failed to create dest folder '%s'\n",
+                       __LINE__, dest.c_str());
+        return -1;
+    }
+    DIR_HANDLE handle;
+    if (FSOpenDir(src, 0, handle) != 0) {
+        Logger::LogMsg(Logger::L_WARNING, LOG_COMP,
+                       "[WARNING] cloud-service(%d): FSCopyPath: failed to create handle  for src '%s' "
+                       "failed\n",
+                       __LINE__, src.c_str());
+        return 0;
+    }
+    int result = 0;
+    DIR_ENTRY entry;
+    while (FSReadDir(handle, entry) > 0) {
+        if (entry.name == ".." || entry.name == ".") {
+            continue;
+        }
+        ustring child_src = src + "/" + entry.name;
+        ustring child_dest = dest + "/" + entry.name;
+        int r = entry.type == FT_DIR ? FSCopyPath(child_src, child_dest)
+                                     : FSCopy(child_src, child_dest, false);
+        if (r < 0) {
+            Logger::LogMsg(Logger::L_ERR, LOG_COMP,
+                           "[ERROR] cloud-service(%d): FSCopyPath: failed to copy from '%s' to '%s'\n",
+                           __LINE__, child_src.c_str(), child_dest.c_str());
+            result = -1;
+            break;
+        }
+    }
+    FSCloseDir(handle);
+    return result;
+}

@@ -1,0 +1,39 @@
+// LinuxService: the Linux upgrade service. It decides from the two INFO
+// records and the client executable whether the user's copy must be
+// replaced, stops the running client through its pid file, replaces the
+// copy (inherited from Service) and starts the client again.
+#ifndef LAUNCHER_LINUX_LINUX_SERVICE_H
+#define LAUNCHER_LINUX_LINUX_SERVICE_H
+
+#include "cloud-service.h"
+
+class LinuxService : public Service {
+public:
+    LinuxService();
+    virtual ~LinuxService();
+
+    static LinuxService& GetInstace();
+
+    // Loads and logs the target record, then the source record.
+    void PreUpgrade() override;
+    // True when the package's build number is greater than the copy's, when
+    // the client executable is missing, or when a backup folder left by an
+    // interrupted upgrade exists.
+    bool IsNeedUpgrade() override;
+    // Stops a running client, then replaces the copy; 0 or -1.
+    int HandlePackageUpgrade() override;
+    // SIGTERM to the pid in ui.pid, up to five one-second probes, then
+    // SIGKILL. Sends nothing for a missing, unreadable or invalid pid.
+    void StopService() override;
+    // Runs the copy's package/start-stop with the argument "start" and
+    // waits for it.
+    void PostUpgrade() override;
+
+private:
+    bool PerUserBinPathExist();
+    int LaunchPerUserBin();
+    void LoadTargetVerInfo();
+    void LoadSourceVerInfo();
+};
+
+#endif
