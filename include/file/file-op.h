@@ -77,10 +77,13 @@ int FSMKDir(const ustring& path, bool isCreateParent);
 // Refuses to copy a file onto itself.
 int FSCopy(const ustring& src, const ustring& dst, bool isDelOrigin);
 // Moves an entry, also across file systems. 0; -1 (empty path); -2 (source
-// missing); -3 (failed); -100 (name too long).
+// missing); -3 (failed); -100 (name too long). Across file systems files are
+// copied, folders walked and links recreated; pipes, devices and sockets are
+// refused (-3) and stay where they are.
 int FSRename(const ustring& from, const ustring& to, bool do_case_check = false);
 // Removes an entry and everything below it, never following links out of
-// the tree. 0 (also for a missing path); -1; -3 (failed part-way).
+// the tree. 0 (also for a missing path); -1; -3 (failed part-way, or a
+// folder that cannot be listed).
 int FSRemove(const ustring& path, bool allowundo = false);
 
 int FSOpenDir(const ustring& path, int flag, DIR_HANDLE& dh);
@@ -100,7 +103,9 @@ int FSGetRealPath(ustring& path);
 bool FSIsParentFolder(const ustring& parent, const ustring& child);
 int FSMKDirFromRoot(const ustring& path, const ustring& from);
 int FSCreateSymbolicLink(const ustring& target_path, const ustring& link_path);
+// The whole target, however long.
 int FSReadSymbolicLink(const ustring& link_path, ustring& target_path);
+// The entry itself, not a link's target; relative paths from the working folder.
 int FSChown(const ustring& path, uid_t owner, gid_t group);
 
 #endif
