@@ -1,14 +1,14 @@
-#include "texts_test_main.h"
-
 #include <QCoreApplication>
 #include <QFile>
+#include <QMap>
 #include <QStringList>
 
 #include <gtest/gtest.h>
 
-namespace {
-
+// Resource path -> whether it existed before main made the application.
 QMap<QString, bool> g_resources_before_application;
+
+namespace {
 
 const char *const kProbedPaths[] = {
     ":/enu.qm", ":/cht.qm", ":/chs.qm", ":/jpn.qm", ":/deu.qm", ":/krn.qm", ":/fra.qm",
@@ -18,11 +18,6 @@ const char *const kProbedPaths[] = {
 };
 
 } // namespace
-
-const QMap<QString, bool> &ResourcesBeforeApplication()
-{
-    return g_resources_before_application;
-}
 
 int main(int argc, char **argv)
 {
