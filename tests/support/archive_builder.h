@@ -1,0 +1,47 @@
+// Writes real archives with libarchive's writer, entry by entry and in the
+// order given, so tests can build well-formed packages as well as hostile
+// ones (names with "..", absolute names, links into and out of the tree).
+//
+//   ArchiveBuilder b;
+//   b.Dir("bin").File("bin/tool", "#!/bin/sh\n", 0755).Symlink("lib", "/usr/lib");
+//   ASSERT_TRUE(b.Write(tmp.Path("pkg.tar.gz"), ArchiveBuilder::TarGz));
+//
+// Names and link targets are stored exactly as given. Zip cannot hold hard
+// links; Write fails for such an archive.
+#ifndef TEST_SUPPORT_ARCHIVE_BUILDER_H
+#define TEST_SUPPORT_ARCHIVE_BUILDER_H
+
+#include <string>
+#include <vector>
+
+namespace testsupport {
+
+class ArchiveBuilder {
+public:
+    enum Format { Tar, TarGz, Zip };
+
+    ArchiveBuilder& Dir(const std::string& name, int mode = 0755);
+    ArchiveBuilder& File(const std::string& name, const std::string& content, int mode = 0644);
+    ArchiveBuilder& Symlink(const std::string& name, const std::string& target);
+    ArchiveBuilder& HardLink(const std::string& name, const std::string& target);
+
+    size_t EntryCount() const { return entries.size(); }
+
+    // Writes the archive; false (with the library's error on stderr) on
+    // failure. An empty builder writes a valid archive without entries.
+    bool Write(const std::string& path, Format format) const;
+
+private:
+    enum Kind { KindDir, KindFile, KindSymlink, KindHardLink };
+    struct Entry {
+        Kind kind;
+        std::string name;
+        std::string data;  // file content or link target
+        int mode;
+    };
+    std::vector<Entry> entries;
+};
+
+}  // namespace testsupport
+
+#endif
