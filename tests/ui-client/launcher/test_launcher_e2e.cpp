@@ -109,7 +109,7 @@ protected:
 
     std::map<std::string, std::string> Environment() const
     {
-        return {{"HOME", home}, {"XDG_RUNTIME_DIR", runtime}, {"QT_QPA_PLATFORM", "offscreen"}};
+        return {{"HOME", home}, {"XDG_RUNTIME_DIR", runtime}, {"QT_QPA_PLATFORM", SKYLET_TEST_QPA_PLATFORM}};
     }
 
     ProcessResult RunLauncher(const std::string& install_root)
