@@ -79,6 +79,7 @@ protected:
         ProcessResult r = box->Run(args);
         EXPECT_TRUE(r.started);
         EXPECT_FALSE(r.timed_out);
+        EXPECT_EQ(r.exit_code, 0) << r.err;  // also catches sanitizer reports
         return r;
     }
 
@@ -285,7 +286,7 @@ TEST_F(UpgradeTest, RunKilledDuringExtractionIsRepairedByTheNextRun)
 {
     InstallPackage(1300);
     InstallCopy(1200);
-    ProcessResult killed = Run({"run", "--kill-after-entries", "3"});
+    ProcessResult killed = box->Run({"run", "--kill-after-entries", "3"});
     ASSERT_EQ(killed.term_signal, SIGKILL) << killed.out << killed.err;
     // The partial copy already carries the new INFO and executable.
     ASSERT_EQ(ReadFile(app + "/INFO"), Info(1300));
