@@ -11,7 +11,6 @@
 //       entries are extracted: a crash in the middle of an upgrade.
 //   engine_driver decide     PreUpgrade and IsNeedUpgrade; prints need=.
 //   engine_driver stop       StopService only.
-//   engine_driver paths      prints the install layout, one "name=value" a line.
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -25,25 +24,11 @@
 #include "log.h"
 #include "texts/strtab.h"
 
-namespace {
-
-void PrintPaths()
-{
-    printf("root=%s\n", Service::GetRootSkyletInstallPath().c_str());
-    printf("resource=%s\n", Service::GetRootSkyletResourceInstallPath().c_str());
-    printf("user=%s\n", Service::GetUserInstallPath().c_str());
-    printf("tree=%s\n", Service::GetUserSkyletInstallPath().c_str());
-    printf("app=%s\n", Service::GetUserSkyletAppInstallPath().c_str());
-    printf("data=%s\n", Service::GetUserSkyletDataInstallPath().c_str());
-}
-
-}  // namespace
-
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     if (argc < 2) {
-        fprintf(stderr, "usage: engine_driver run|decide|stop|paths [--kill-after-entries N]\n");
+        fprintf(stderr, "usage: engine_driver run|decide|stop [--kill-after-entries N]\n");
         return 2;
     }
     const char* command = argv[1];
@@ -71,9 +56,7 @@ int main(int argc, char** argv)
         Qt::DirectConnection);
 
     std::unique_ptr<Service> service(new LinuxService);
-    if (strcmp(command, "paths") == 0) {
-        PrintPaths();
-    } else if (strcmp(command, "stop") == 0) {
+    if (strcmp(command, "stop") == 0) {
         service->StopService();
     } else if (strcmp(command, "decide") == 0) {
         service->PreUpgrade();

