@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <memory>
-#include <mutex>
 #include <string>
 #include <vector>
 
@@ -28,43 +27,31 @@ using testsupport::TempDirTest;
 namespace {
 
 // Plays the upgrade service: answers the decision as told, reports progress
-// through the adapter like the extractor does, and records every call.
+// through the adapter like the extractor does, and records every call. The
+// calls are made on the handler thread and read after it has been joined.
 class ScriptedService : public Service {
 public:
-    ScriptedService(bool need_upgrade, int upgrade_result, std::vector<std::string>* calls,
-                    std::mutex* calls_lock)
-        : need_upgrade(need_upgrade), upgrade_result(upgrade_result), calls(calls), calls_lock(calls_lock)
+    ScriptedService(bool need, int result, std::vector<std::string>* calls)
+        : need(need), result(result), calls(calls)
     {
     }
-
-    void StopService() override { Record("StopService"); }
-    void PreUpgrade() override { Record("PreUpgrade"); }
-    bool IsNeedUpgrade() override
-    {
-        Record("IsNeedUpgrade");
-        return need_upgrade;
-    }
+    void StopService() override { calls->push_back("StopService"); }
+    void PreUpgrade() override { calls->push_back("PreUpgrade"); }
+    bool IsNeedUpgrade() override { calls->push_back("IsNeedUpgrade"); return need; }
     int HandlePackageUpgrade() override
     {
-        Record("HandlePackageUpgrade");
+        calls->push_back("HandlePackageUpgrade");
         Notify_Adapter::GetInstance().UpdateDialogText("extracting");
         for (int done = 1; done <= 3; ++done)
             Notify_Adapter::GetInstance().UpdateProgress(4, done);
-        return upgrade_result;
+        return result;
     }
-    void PostUpgrade() override { Record("PostUpgrade"); }
+    void PostUpgrade() override { calls->push_back("PostUpgrade"); }
 
 private:
-    void Record(const char* call)
-    {
-        std::lock_guard<std::mutex> guard(*calls_lock);
-        calls->push_back(call);
-    }
-
-    bool need_upgrade;
-    int upgrade_result;
+    bool need;
+    int result;
     std::vector<std::string>* calls;
-    std::mutex* calls_lock;
 };
 
 class TestWorker : public Worker {
@@ -119,13 +106,11 @@ protected:
         TempDirTest::SetUp();
         // The worker removes <home>/.SkyletBackup/app on every run.
         qputenv("HOME", QByteArray::fromStdString(tmp.Path("home")));
-        ASSERT_TRUE(MakeDirs(tmp.Path("home/.SkyletBackup/app/old")));
     }
 
-    int Launch(bool need_upgrade, int upgrade_result)
+    int Launch(Worker* worker)
     {
-        launcher.reset(new TestLauncher(
-            new TestWorker(new ScriptedService(need_upgrade, upgrade_result, &calls, &calls_lock))));
+        launcher.reset(new TestLauncher(worker));
         launcher->Dialog()->installEventFilter(&visibility);
         launcher->Run();
         launcher->Start();
@@ -135,7 +120,6 @@ protected:
     std::unique_ptr<TestLauncher> launcher;
     VisibilityLog visibility;
     std::vector<std::string> calls;
-    std::mutex calls_lock;
 };
 
 }  // namespace
@@ -164,9 +148,7 @@ TEST(ProcessingProgressDialogTest, AppearanceIsFixedByTheConstructor)
 
 TEST_F(LaunchTest, ProgressIsShownInWholePercent)
 {
-    std::vector<std::string> none;
-    std::mutex none_lock;
-    TestLauncher idle(new TestWorker(new ScriptedService(false, 0, &none, &none_lock)));
+    TestLauncher idle(new TestWorker(new ScriptedService(false, 0, &calls)));
     ProcessingProgressDialog* dialog = idle.Dialog();
     EXPECT_FALSE(dialog->autoReset());
 
@@ -181,97 +163,66 @@ TEST_F(LaunchTest, ProgressIsShownInWholePercent)
     EXPECT_EQ(dialog->value(), 100);
     Notify_Adapter::GetInstance().UpdateDialogText("copying");
     EXPECT_EQ(LabelOf(dialog), QString("copying"));
-    EXPECT_TRUE(none.empty());
+    EXPECT_TRUE(calls.empty());
 }
 
-TEST_F(LaunchTest, SuccessfulUpgradeEndsReadyAtHundredAndHidden)
-{
-    LogCapture log(tmp.Path());
-    ASSERT_TRUE(log.Ok());
-    EXPECT_EQ(Launch(true, 0), 0);
-
-    ProcessingProgressDialog* dialog = launcher->Dialog();
-    EXPECT_EQ(LabelOf(dialog), QString("Skylet Backup is ready."));
-    EXPECT_EQ(dialog->value(), 100);
-    EXPECT_FALSE(dialog->isVisible());
-    EXPECT_EQ(visibility.events, (std::vector<std::string>{"show", "hide"}));
-    EXPECT_EQ(calls, (std::vector<std::string>{"PreUpgrade", "IsNeedUpgrade", "HandlePackageUpgrade",
-                                               "PostUpgrade"}));
-    EXPECT_FALSE(PathExists(tmp.Path("home/.SkyletBackup/app")));
-    EXPECT_EQ(log.Count("launcher("), 2);
-    EXPECT_EQ(log.Count("[ERROR]"), 0);
-}
-
-TEST_F(LaunchTest, FailedUpgradeStillCleansUpAndStartsTheClient)
-{
-    LogCapture log(tmp.Path());
-    ASSERT_TRUE(log.Ok());
-    EXPECT_EQ(Launch(true, -1), 0);
-
-    // Not shown as an error: the dialog keeps the extractor's last report.
-    ProcessingProgressDialog* dialog = launcher->Dialog();
-    EXPECT_EQ(LabelOf(dialog), QString("extracting"));
-    EXPECT_EQ(dialog->value(), 100);  // LaunchDone's final value
-    EXPECT_EQ(visibility.events, (std::vector<std::string>{"show", "hide"}));
-    EXPECT_EQ(calls.back(), "PostUpgrade");
-    EXPECT_FALSE(PathExists(tmp.Path("home/.SkyletBackup/app")));
-    EXPECT_EQ(log.Count("[ERROR] launcher("), 1);
-    EXPECT_EQ(log.Count("): Failed to upgrade package"), 1);
-}
-
-TEST_F(LaunchTest, NothingToUpgradeShowsNoWindow)
-{
-    LogCapture log(tmp.Path());
-    ASSERT_TRUE(log.Ok());
-    EXPECT_EQ(Launch(false, 0), 0);
-
-    EXPECT_EQ(std::count(visibility.events.begin(), visibility.events.end(), "show"), 0);
-    EXPECT_EQ(calls, (std::vector<std::string>{"PreUpgrade", "IsNeedUpgrade", "PostUpgrade"}));
-    EXPECT_FALSE(PathExists(tmp.Path("home/.SkyletBackup/app")));
-    const std::string text = log.Text();
-    const size_t running = text.find("[DEBUG] launcher(");
-    const size_t skipped = text.find("): no need to upgrade\n");
-    const size_t done = text.find("): done\n");
-    ASSERT_NE(running, std::string::npos);
-    ASSERT_NE(skipped, std::string::npos);
-    ASSERT_NE(done, std::string::npos);
-    EXPECT_LT(running, skipped);
-    EXPECT_LT(skipped, done);
-}
-
-// The order in which the worker reports, as the controller receives it.
-TEST_F(LaunchTest, WorkerSignalsArriveInSequenceOrder)
+// One whole launch per case, with the event loop, as main runs it: the
+// worker's reports in order, the service calls, the dialog at the end, and
+// the log lines.
+TEST_F(LaunchTest, SequenceReportsInOrderAndEndsWithTheDialogHidden)
 {
     struct Case {
         bool need;
         int result;
-        std::vector<std::string> expected;
+        std::vector<std::string> reports, calls, shown;
+        const char* final_label;
+        const char* log_line;
     };
+    const std::vector<std::string> upgrade_calls{"PreUpgrade", "IsNeedUpgrade", "HandlePackageUpgrade",
+                                                 "PostUpgrade"};
     const Case cases[] = {
-        {true, 0, {"show", "progress 100/100", "label Skylet Backup is ready.", "done"}},
-        {true, -1, {"show", "done"}},
-        {false, 0, {"done"}},
+        {true, 0, {"show", "progress 100/100", "label Skylet Backup is ready.", "done"}, upgrade_calls,
+         {"show", "hide"}, "Skylet Backup is ready.", "[DEBUG] launcher("},
+        // A failure is not shown as one: the dialog keeps the extractor's
+        // last label, and the client is still started.
+        {true, -1, {"show", "done"}, upgrade_calls, {"show", "hide"}, "extracting",
+         "[ERROR] launcher("},
+        {false, 0, {"done"}, {"PreUpgrade", "IsNeedUpgrade", "PostUpgrade"}, {},
+         "Skylet Backup is initializing...", "): no need to upgrade"},
     };
     for (const Case& c : cases) {
-        std::vector<std::string> received;
-        TestWorker worker(new ScriptedService(c.need, c.result, &calls, &calls_lock));
-        QObject receiver;
-        QObject::connect(&worker, &Worker::sigShowMsg, &receiver, [&] { received.push_back("show"); });
-        QObject::connect(&worker, &Worker::sigUpdateProgress, &receiver, [&](int total, int steps) {
-            received.push_back("progress " + std::to_string(steps) + "/" + std::to_string(total));
+        SCOPED_TRACE("need upgrade " + std::to_string(c.need) + ", result " + std::to_string(c.result));
+        ASSERT_TRUE(MakeDirs(tmp.Path("home/.SkyletBackup/app/old")));
+        const std::string log_dir = tmp.Path("log-" + std::to_string(&c - cases));
+        ASSERT_TRUE(MakeDirs(log_dir));
+        LogCapture log(log_dir);
+        ASSERT_TRUE(log.Ok());
+        calls.clear();
+        visibility.events.clear();
+        std::vector<std::string> reports;
+        Worker* worker = new TestWorker(new ScriptedService(c.need, c.result, &calls));
+        QObject recorder;
+        QObject::connect(worker, &Worker::sigShowMsg, &recorder, [&] { reports.push_back("show"); });
+        QObject::connect(worker, &Worker::sigUpdateProgress, &recorder, [&](int total, int steps) {
+            reports.push_back("progress " + std::to_string(steps) + "/" + std::to_string(total));
         });
-        QObject::connect(&worker, &Worker::sigSetLabelText, &receiver,
-                         [&](const QString& text) { received.push_back("label " + text.toStdString()); });
-        QObject::connect(&worker, &Worker::sigServiceDone, &receiver, [&] {
-            received.push_back("done");
-            QCoreApplication::exit(0);
-        });
-        worker.StartThread();
-        QMetaObject::invokeMethod(&worker, "HandleServicce", Qt::QueuedConnection);
-        EXPECT_EQ(ExecBounded(), 0);
-        worker.QuitThread();
-        worker.JoinThread();
-        EXPECT_EQ(received, c.expected) << "need upgrade " << c.need << ", result " << c.result;
+        QObject::connect(worker, &Worker::sigSetLabelText, &recorder,
+                         [&](const QString& text) { reports.push_back("label " + text.toStdString()); });
+        QObject::connect(worker, &Worker::sigServiceDone, &recorder, [&] { reports.push_back("done"); });
+
+        EXPECT_EQ(Launch(worker), 0);
+        ProcessingProgressDialog* dialog = launcher->Dialog();
+        EXPECT_EQ(reports, c.reports);
+        EXPECT_EQ(calls, c.calls);
+        EXPECT_EQ(visibility.events, c.shown);
+        EXPECT_EQ(LabelOf(dialog), QString(c.final_label));
+        EXPECT_EQ(dialog->value(), 100);
+        EXPECT_FALSE(dialog->isVisible());
+        EXPECT_FALSE(PathExists(tmp.Path("home/.SkyletBackup/app")));
+        EXPECT_EQ(log.Count(c.log_line), c.need && c.result == 0 ? 2 : 1) << log.Text();
+        EXPECT_EQ(log.Count("): done"), 1);
+        launcher->Dialog()->removeEventFilter(&visibility);
+        launcher.reset();
     }
 }
 

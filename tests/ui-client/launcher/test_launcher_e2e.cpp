@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
-#include <dirent.h>
 #include <random>
 #include <string>
 #include <sys/stat.h>
@@ -123,10 +122,8 @@ protected:
 
     bool HasBackup() const
     {
-        if (PathExists(app + "_tmp"))
-            return true;
-        for (int i = 1; i <= 9; ++i)
-            if (PathExists(app + "_tmp" + std::to_string(i)))
+        for (const char* n : {"", "1", "2", "3", "4", "5", "6", "7", "8", "9"})
+            if (PathExists(app + "_tmp" + n))
                 return true;
         return false;
     }
@@ -166,19 +163,12 @@ TEST_F(InstalledLauncherTest, FreshInstallExtractsThePackageAndStartsTheClient)
     EXPECT_FALSE(HasBackup());
     EXPECT_EQ(Calls(), "start 1200\n");
     const std::string log = Log();
-    EXPECT_EQ(CountLines(log, "[DEBUG] launcher("), 2) << log;
-    EXPECT_EQ(CountLines(log, "): running"), 1);
+    EXPECT_EQ(CountLines(log, "): running"), 1) << log;
     EXPECT_EQ(CountLines(log, "): done"), 1);
-    EXPECT_EQ(CountLines(log, "no need to upgrade"), 0);
-    EXPECT_EQ(CountLines(log, "[ERROR]"), 0) << log;
+    EXPECT_EQ(CountLines(log, "no need to upgrade") + CountLines(log, "[ERROR]"), 0);
     // The instance lock lives in the private runtime folder.
-    DIR* dir = opendir(runtime.c_str());
-    ASSERT_NE(dir, nullptr);
-    int locks = 0;
-    while (dirent* e = readdir(dir))
-        locks += std::string(e->d_name).rfind("skylet-launcher-", 0) == 0;
-    closedir(dir);
-    EXPECT_EQ(locks, 1);
+    EXPECT_EQ(SnapshotTree(runtime).size(), 1u);
+    EXPECT_EQ(SnapshotTree(runtime).begin()->first.rfind("skylet-launcher-", 0), 0u);
 }
 
 TEST_F(InstalledLauncherTest, CurrentCopyIsLeftAloneAndAgedFolderRemoved)
