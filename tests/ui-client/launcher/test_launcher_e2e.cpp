@@ -148,7 +148,7 @@ TEST_F(InstalledLauncherTest, InstallLayoutIsComplete)
         EXPECT_TRUE(PathExists(root + "/lib/plugins/platforms/" + name)) << name;
     EXPECT_TRUE(PathExists(root + "/images/ico_72_skylet.png"));
     const std::string entry = ReadFile(root + "/share/applications/skylet-backup.desktop");
-    EXPECT_NE(entry.find("\nExec=" + root + "/bin/skylet-launcher\n"), std::string::npos) << entry;
+    EXPECT_NE(entry.find("\nExec=\"" + root + "/bin/skylet-launcher\"\n"), std::string::npos) << entry;
 }
 
 TEST_F(InstalledLauncherTest, FreshInstallExtractsThePackageAndStartsTheClient)
