@@ -690,40 +690,24 @@ ustring& ustring::operator=(const uchar16_t* s) { return assign(s); }
 ustring& ustring::operator=(char c) { return assign(c, 1); }
 ustring& ustring::operator=(uchar16_t c) { return assign(c, 1); }
 
-ustring operator+(const ustring& a, const ustring& b)
+namespace {
+
+// Copy of the left side, then += of the right side.
+template <typename T>
+ustring Concat(const ustring& a, T b)
 {
     ustring r(a);
     r += b;
     return r;
 }
 
-ustring operator+(const ustring& a, const char* b)
-{
-    ustring r(a);
-    r += b;
-    return r;
-}
+}  // namespace
 
-ustring operator+(const ustring& a, char b)
-{
-    ustring r(a);
-    r += b;
-    return r;
-}
-
-ustring operator+(const ustring& a, const uchar16_t* b)
-{
-    ustring r(a);
-    r += b;
-    return r;
-}
-
-ustring operator+(const ustring& a, uchar16_t b)
-{
-    ustring r(a);
-    r += b;
-    return r;
-}
+ustring operator+(const ustring& a, const ustring& b) { return Concat(a, b); }
+ustring operator+(const ustring& a, const char* b) { return Concat(a, b); }
+ustring operator+(const ustring& a, char b) { return Concat(a, b); }
+ustring operator+(const ustring& a, const uchar16_t* b) { return Concat(a, b); }
+ustring operator+(const ustring& a, uchar16_t b) { return Concat(a, b); }
 
 // --------------------------------------------------------------- comparing
 

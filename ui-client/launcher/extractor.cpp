@@ -181,17 +181,21 @@ void Extractor::SetSource(const ustring& source)
     this->source = source;
 }
 
-int Extractor::Count()
+namespace {
+
+// Opens `source` for a pass that only reads headers (Count, List). Logs and
+// gives null when the arguments are missing or the archive cannot be opened.
+archive* OpenForScan(const ustring& source, const ustring& target)
 {
     if (target.empty() || source.empty()) {
         Logger::LogMsg(Logger::L_ERR, LOG_COMP, "[ERROR] extractor(%d): Invalid argument\n", __LINE__);
-        return -1;
+        return nullptr;
     }
     archive* ar = archive_read_new();
     if (!ar) {
         Logger::LogMsg(Logger::L_ERR, LOG_COMP, "[ERROR] extractor(%d): Allocate archive failed\n",
                        __LINE__);
-        return -1;
+        return nullptr;
     }
     archive_read_support_filter_all(ar);
     archive_read_support_format_all(ar);
@@ -200,8 +204,20 @@ int Extractor::Count()
                        "[ERROR] extractor(%d): archive_read_open_filename failed: '%s'\n", __LINE__,
                        archive_error_string(ar));
         archive_read_free(ar);
+        return nullptr;
+    }
+    return ar;
+}
+
+}  // namespace
+
+int Extractor::Count()
+{
+    archive* ar = OpenForScan(source, target);
+    if (!ar) {
         return -1;
     }
+    // A damaged header ends the count quietly; extraction reports it.
     int count = 0;
     archive_entry* entry = nullptr;
     while (archive_read_next_header(ar, &entry) == ARCHIVE_OK) {
@@ -214,23 +230,8 @@ int Extractor::Count()
 
 int Extractor::List()
 {
-    if (target.empty() || source.empty()) {
-        Logger::LogMsg(Logger::L_ERR, LOG_COMP, "[ERROR] extractor(%d): Invalid argument\n", __LINE__);
-        return -1;
-    }
-    archive* ar = archive_read_new();
+    archive* ar = OpenForScan(source, target);
     if (!ar) {
-        Logger::LogMsg(Logger::L_ERR, LOG_COMP, "[ERROR] extractor(%d): Allocate archive failed\n",
-                       __LINE__);
-        return -1;
-    }
-    archive_read_support_filter_all(ar);
-    archive_read_support_format_all(ar);
-    if (archive_read_open_filename(ar, source.c_str_utf8(), READ_BLOCK_SIZE) != ARCHIVE_OK) {
-        Logger::LogMsg(Logger::L_ERR, LOG_COMP,
-                       "[ERROR] extractor(%d): archive_read_open_filename failed: '%s'\n", __LINE__,
-                       archive_error_string(ar));
-        archive_read_free(ar);
         return -1;
     }
     archive_entry* entry = nullptr;
