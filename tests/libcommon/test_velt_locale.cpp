@@ -82,6 +82,12 @@ struct LocaleCase {
     const char *language;
 };
 
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const LocaleCase &c, std::ostream *os)
+{
+    *os << c.locale << " -> " << c.language;
+}
+
 class SystemLocale : public ::testing::TestWithParam<LocaleCase> {};
 
 } // namespace
