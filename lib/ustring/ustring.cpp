@@ -31,6 +31,15 @@ int32_t icu_capacity(size_t n)
     return n > static_cast<size_t>(INT32_MAX) ? INT32_MAX : static_cast<int32_t>(n);
 }
 
+// Room for n more units beside `used` and a terminator; a count that cannot
+// fit in memory is an allocation that cannot succeed.
+size_t grown_size(size_t used, size_t n)
+{
+    if (n > static_cast<size_t>(-1) - used - 1)
+        throw std::bad_alloc();
+    return used + n + 1;
+}
+
 size_t utf16_length(const uchar16_t* s)
 {
     size_t n = 0;
@@ -109,6 +118,8 @@ void ustring::realloc_wdata(size_t n) const
 {
     if (wdata_cap >= n && n >= wdata_cap / 2)
         return;
+    if (n > static_cast<size_t>(-1) / sizeof(uchar16_t))
+        throw std::bad_alloc();
     uchar16_t* p = static_cast<uchar16_t*>(std::realloc(wdata, n * sizeof(uchar16_t)));
     if (p == nullptr)
         throw std::bad_alloc();
@@ -520,7 +531,7 @@ ustring& ustring::append(const std::string& s, size_t pos, size_t n)
 
 ustring& ustring::append(char c, size_t n)
 {
-    realloc_data(data_len + n + 1);
+    realloc_data(grown_size(data_len, n));
     std::memset(data + data_len, c, n);
     data_len += n;
     data[data_len] = '\0';
@@ -565,7 +576,7 @@ ustring& ustring::append(uchar16_t c, size_t n)
 {
     if (wdata_len == 0 && data_len != 0)
         convert_from_data();
-    realloc_wdata(wdata_len + n + 1);
+    realloc_wdata(grown_size(wdata_len, n));
     for (size_t i = 0; i < n; ++i)
         wdata[wdata_len + i] = c;
     wdata_len += n;
@@ -694,7 +705,7 @@ namespace {
 
 // Copy of the left side, then += of the right side.
 template <typename T>
-ustring Concat(const ustring& a, T b)
+ustring Concat(const ustring& a, const T& b)
 {
     ustring r(a);
     r += b;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <new>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -136,6 +137,10 @@ TEST(UstringTest, AppendAndAssignForms)
     s += 'c';
     EXPECT_STREQ((s + "!" + ustring("?") + '.').c_str(), "strc!?.");
     EXPECT_THROW(s.append(std::string("ab"), 3, 1), std::out_of_range);
+    // Counts too large for memory fail cleanly instead of wrapping round.
+    EXPECT_THROW(s.append('x', npos), std::bad_alloc);
+    EXPECT_THROW(s.append(static_cast<uchar16_t>('x'), npos / 2), std::bad_alloc);
+    EXPECT_STREQ(s.c_str(), "strc");
 }
 
 TEST(UstringTest, SubstrBoundsAndThrows)
