@@ -20,6 +20,14 @@ std::string NumberedFile(const ustring& log_path, int i)
     return std::string(log_path.c_str()) + "_" + std::to_string(i);
 }
 
+// Opens the log file for appending, created when missing. Close-on-exec, so
+// that the processes the program starts (the client above all) do not keep
+// the log file open for their whole life.
+FILE* OpenLogFile(const char* path)
+{
+    return fopen(path, "ae");
+}
+
 // A stream the logger opened itself (not one of the standard streams).
 bool IsOwnStream(FILE* fp)
 {
@@ -80,7 +88,7 @@ int Logger::Initialize(Logger::Type type, const ustring& new_log_path, const ust
     default: {
         if (new_log_path.empty())
             return -1;
-        FILE* fp = fopen(new_log_path.c_str(), "a");
+        FILE* fp = OpenLogFile(new_log_path.c_str());
         if (fp == nullptr)
             return -1;
         log_fp = fp;
@@ -204,7 +212,7 @@ int Logger::Rotate()
 
     if (rename(log_path.c_str(), NumberedFile(log_path, 0).c_str()) != 0)
         return -1;
-    FILE* fp = fopen(log_path.c_str(), "a");
+    FILE* fp = OpenLogFile(log_path.c_str());
     if (fp == nullptr)
         return -1;
     log_fp = fp;
@@ -221,7 +229,7 @@ void Logger::ReloadLogFile()
     if (IsOwnStream(log_fp))
         fclose(log_fp);
     log_fp = nullptr;
-    FILE* fp = fopen(log_path.c_str(), "a");
+    FILE* fp = OpenLogFile(log_path.c_str());
     if (fp != nullptr) {
         log_fp = fp;
         if (log_size != nullptr)

@@ -1,5 +1,6 @@
 #include "log.h"
 
+#include <fcntl.h>
 #include <fstream>
 #include <regex>
 #include <sstream>
@@ -141,6 +142,23 @@ TEST_F(LoggerTest, FailedInitializeKeepsDestinationAndDestroyStopsOutput)
     Start("");
     Logger::LogMsg(Logger::L_ERR, "destroy_debug", "again\n");
     EXPECT_EQ(Lines(log_path).size(), 2u);
+}
+
+// The launcher starts the client; that long-lived process must not inherit
+// the launcher's log file.
+TEST_F(LoggerTest, LogFileIsClosedOnExec)
+{
+    Start("");
+    int log_fd = -1;
+    for (int fd = 0; fd < 1024 && log_fd < 0; ++fd) {
+        char target[4096];
+        const std::string link = "/proc/self/fd/" + std::to_string(fd);
+        const ssize_t n = readlink(link.c_str(), target, sizeof(target));
+        if (n > 0 && std::string(target, static_cast<size_t>(n)) == log_path)
+            log_fd = fd;
+    }
+    ASSERT_GE(log_fd, 0);
+    EXPECT_TRUE(fcntl(log_fd, F_GETFD) & FD_CLOEXEC);
 }
 
 TEST_F(LoggerTest, EntriesOfThreadsNeverInterleave)
