@@ -174,6 +174,12 @@ int Service::PrepareUserEnv()
                 return -1;
             }
         }
+    } else {
+        // A first install has no old copy to keep, yet a run killed during it
+        // leaves a partial copy that may already hold the new INFO and
+        // executable. An empty folder under the first backup name marks the
+        // install as under way, so the next run redoes it; success removes it.
+        FSMKDir(GetAppBackupDir(app_dir, 0), true);
     }
 
     int result = ExtractPackage();
@@ -198,6 +204,9 @@ int Service::PrepareUserEnv()
                        "[ERROR] cloud-service(%d): Failed to extract package, and no old installation "
                        "to rollback\n",
                        __LINE__);
+        // The partial copy could pass for a complete one; without it the next
+        // run finds no executable and installs again.
+        FSRemove(app_dir);
     } else {
         Logger::LogMsg(Logger::L_ERR, LOG_COMP,
                        "[ERROR] cloud-service(%d): Failed to extract package, rollback to old "

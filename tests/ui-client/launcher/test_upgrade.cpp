@@ -129,6 +129,27 @@ TEST_F(FreshInstallTest, InstallsStartsAndRemovesTheAgedFolder)
     EXPECT_EQ(LogCount("[ERROR]"), 0);
 }
 
+// A first install cut short leaves a copy that may already hold the new INFO
+// and executable; the next runs must still finish it.
+TEST_F(FreshInstallTest, InterruptedOrFailedFirstInstallIsRedone)
+{
+    InstallPackage(1300);
+    ProcessResult killed = box->Run({"run", "--kill-after-entries", "3"});
+    ASSERT_EQ(killed.term_signal, SIGKILL) << killed.out << killed.err;
+    ASSERT_EQ(ReadFile(app + "/INFO"), Info(1300));
+    EXPECT_EQ(CountLines(Run().out, "need=1 result=0"), 1);
+    ExpectFreshCopy(1300);
+
+    RemoveTree(app);
+    std::string bytes = ReadFile(package);
+    ASSERT_TRUE(WriteFile(package, bytes.substr(0, bytes.size() / 2)));
+    EXPECT_EQ(CountLines(Run().out, "need=1 result=-1"), 1);
+    EXPECT_EQ(LogCount("Failed to extract package, and no old installation to rollback"), 1);
+    ASSERT_TRUE(WriteFile(package, bytes));
+    EXPECT_EQ(CountLines(Run().out, "need=1 result=0"), 1);
+    ExpectFreshCopy(1300);
+}
+
 TEST_F(UpgradeTest, DecisionFollowsBuildNumbersAndTheExecutable)
 {
     struct Case {
