@@ -59,7 +59,9 @@ if [ "$pad_mb" -gt 0 ]; then
 fi
 
 mkdir -p "$out/package"
-write_info "$out/INFO"
 tar -czf "$out/package/skylet.vpk.tmp" -C "$stage" --sort=name --owner=0 --group=0 "${members[@]}"
 mv -f "$out/package/skylet.vpk.tmp" "$out/package/skylet.vpk"
+# The record last: a failed build must not announce a build number that the
+# archive beside it does not hold, or every launcher run would upgrade again.
+write_info "$out/INFO"
 echo "package build $build: $out/package/skylet.vpk ($(du -h "$out/package/skylet.vpk" | cut -f1))"
