@@ -85,9 +85,8 @@ void QtSingleApplication::AcquireInstanceLock()
                                 QFile::encodeName(QCoreApplication::applicationFilePath());
     const QByteArray digest =
         QCryptographicHash::hash(identity, QCryptographicHash::Sha1).toHex().left(20);
-    m_lock_path = folder + "/skylet-launcher-" + QString::fromLatin1(digest) + ".lock";
-
-    const QByteArray path = QFile::encodeName(m_lock_path);
+    const QByteArray path =
+        QFile::encodeName(folder + "/skylet-launcher-" + QString::fromLatin1(digest) + ".lock");
     // Close-on-exec: the client started by the launcher must not inherit the
     // lock and keep later launchers out for as long as it runs.
     m_lock_fd = open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);

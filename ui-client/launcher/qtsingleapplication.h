@@ -24,10 +24,6 @@ public:
     // True when another process holds this user's lock for this executable.
     bool isRunning() const { return m_running; }
 
-    // The lock file in use; empty when no private runtime folder was usable
-    // (then the guard is off and every launcher runs).
-    QString lockFilePath() const { return m_lock_path; }
-
     // The user's private runtime folder: $XDG_RUNTIME_DIR when it is a folder
     // owned by the user and closed to others, else <tmp>/runtime-<user>,
     // created with mode 0700 if needed. Empty when neither can be trusted.
@@ -38,7 +34,6 @@ private:
 
     int m_lock_fd = -1;
     bool m_running = false;
-    QString m_lock_path;
 };
 
 #endif
