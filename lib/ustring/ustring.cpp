@@ -217,60 +217,14 @@ int ustring::convert_from_wdata()
 
 ustring::ustring() { init(); }
 
-ustring::ustring(const ustring& s)
-{
-    init();
-    try {
-        append(s.data);
-    } catch (...) {
-        release();
-        throw;
-    }
-}
-
-ustring::ustring(const char* s)
-{
-    init();
-    try {
-        append(s);
-    } catch (...) {
-        release();
-        throw;
-    }
-}
-
-ustring::ustring(const uchar16_t* s)
-{
-    init();
-    try {
-        append(s);
-    } catch (...) {
-        release();
-        throw;
-    }
-}
-
-ustring::ustring(const std::string& s)
-{
-    init();
-    try {
-        append(s.c_str());
-    } catch (...) {
-        release();
-        throw;
-    }
-}
-
-ustring::ustring(char c)
-{
-    init();
-    try {
-        append(c, 1);
-    } catch (...) {
-        release();
-        throw;
-    }
-}
+// Each constructor delegates to the default one first: once that has run the
+// object counts as constructed, so an exception from the append below runs
+// the destructor and frees both buffers.
+ustring::ustring(const ustring& s) : ustring() { append(s.data); }
+ustring::ustring(const char* s) : ustring() { append(s); }
+ustring::ustring(const uchar16_t* s) : ustring() { append(s); }
+ustring::ustring(const std::string& s) : ustring() { append(s.c_str()); }
+ustring::ustring(char c) : ustring() { append(c, 1); }
 
 ustring::~ustring() { release(); }
 
