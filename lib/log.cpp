@@ -1,10 +1,16 @@
 #include "log.h"
 
+#include <cerrno>
+#include <climits>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <new>
 #include <string>
+#include <sys/stat.h>
 #include <syslog.h>
+#include <unistd.h>
 
 #include "config.h"
 
@@ -32,6 +38,68 @@ FILE* OpenLogFile(const char* path)
 bool IsOwnStream(FILE* fp)
 {
     return fp != nullptr && fp != stdout && fp != stderr;
+}
+
+// What the log file already holds from earlier runs counts towards rotation;
+// every run is a new process, so starting at 0 would let the file grow
+// forever. Anything past the threshold only has to trigger the rotation, so
+// a file too large for an int is pinned just above it.
+int InitialLogSize(FILE* fp)
+{
+    struct stat st;
+    if (fstat(fileno(fp), &st) != 0 || st.st_size <= 0)
+        return 0;
+    return st.st_size > kRotateThreshold ? kRotateThreshold + 1 : static_cast<int>(st.st_size);
+}
+
+// One write() per entry: the file is opened for appending, so the kernel puts
+// each entry whole at the end even when other launchers append to the same
+// file. Only an error (a full disk) cuts a write short; the rest is retried.
+// Returns the bytes written, -1 when not even the first byte made it.
+int WriteEntry(int fd, const char* entry, size_t size)
+{
+    size_t done = 0;
+    while (done < size) {
+        const ssize_t n = write(fd, entry + done, size - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        done += static_cast<size_t>(n);
+    }
+    return done == 0 && size > 0 ? -1 : static_cast<int>(done);
+}
+
+// Time stamp and message in one heap buffer of the exact size, so an entry
+// of any length goes out in a single write. nullptr on a format error or
+// when memory runs out.
+char* FormatEntry(const char* fmt, va_list args, size_t* size)
+{
+    char stamp[64];
+    time_t now = time(nullptr);
+    struct tm local;
+    if (localtime_r(&now, &local) == nullptr ||
+        strftime(stamp, sizeof(stamp), "%b %d %H:%M:%S ", &local) == 0)
+        stamp[0] = '\0';
+    const size_t stamp_bytes = strlen(stamp);
+
+    va_list sizing;
+    va_copy(sizing, args);
+    const int message_bytes = vsnprintf(nullptr, 0, fmt, sizing);
+    va_end(sizing);
+    if (message_bytes < 0 || static_cast<size_t>(message_bytes) > INT_MAX - stamp_bytes - 1)
+        return nullptr;
+
+    char* entry = static_cast<char*>(malloc(stamp_bytes + message_bytes + 1));
+    if (entry == nullptr)
+        return nullptr;
+    memcpy(entry, stamp, stamp_bytes);
+    if (vsnprintf(entry + stamp_bytes, message_bytes + 1, fmt, args) != message_bytes) {
+        free(entry);
+        return nullptr;
+    }
+    *size = stamp_bytes + message_bytes;
+    return entry;
 }
 
 }  // namespace
@@ -92,7 +160,7 @@ int Logger::Initialize(Logger::Type type, const ustring& new_log_path, const ust
         if (fp == nullptr)
             return -1;
         log_fp = fp;
-        *log_size = 0;
+        *log_size = InitialLogSize(fp);
         log_path = new_log_path;
         rotate_cnt = new_rotate_cnt;
         break;
@@ -159,6 +227,12 @@ void Logger::LogMsg2(Logger::Level level, const ustring& comp, const char* fmt, 
         return;
     }
 
+    // A log that was already over the threshold when it was opened.
+    if (log_type == FILE_LOGGER && log_size != nullptr && *log_size > kRotateThreshold) {
+        Rotate();
+        *log_size = 0;
+    }
+
     int written = 0;
     switch (log_type) {
     case SYSLOG_LOGGER:
@@ -168,18 +242,16 @@ void Logger::LogMsg2(Logger::Level level, const ustring& comp, const char* fmt, 
     case STDERR_LOGGER:
     case FILE_LOGGER:
         if (log_fp != nullptr) {
-            char stamp[512];
-            time_t now = time(nullptr);
-            struct tm local;
-            if (localtime_r(&now, &local) == nullptr ||
-                strftime(stamp, sizeof(stamp), "%b %d %H:%M:%S ", &local) == 0)
-                stamp[0] = '\0';
-            int stamp_bytes = fprintf(log_fp, "%s", stamp);
-            int message_bytes = vfprintf(log_fp, fmt, args);
-            fflush(log_fp);
-            written = stamp_bytes + message_bytes;
-            if (stamp_bytes < 0 || message_bytes < 0)
+            size_t size = 0;
+            char* entry = FormatEntry(fmt, args, &size);
+            if (entry == nullptr) {
                 written = -1;
+                break;
+            }
+            // Whatever the program printed to the stream itself goes out first.
+            fflush(log_fp);
+            written = WriteEntry(fileno(log_fp), entry, size);
+            free(entry);
         }
         break;
     default:
@@ -188,7 +260,7 @@ void Logger::LogMsg2(Logger::Level level, const ustring& comp, const char* fmt, 
     }
 
     if (log_type == FILE_LOGGER && log_size != nullptr && written >= 0 && *log_size >= 0) {
-        *log_size += written;
+        *log_size = written > INT_MAX - *log_size ? kRotateThreshold + 1 : *log_size + written;
         if (*log_size > kRotateThreshold) {
             Rotate();
             *log_size = 0;
@@ -233,7 +305,7 @@ void Logger::ReloadLogFile()
     if (fp != nullptr) {
         log_fp = fp;
         if (log_size != nullptr)
-            *log_size = 0;
+            *log_size = InitialLogSize(fp);
     }
 }
 

@@ -2,10 +2,12 @@
 
 #include <fcntl.h>
 #include <fstream>
+#include <map>
 #include <regex>
 #include <sstream>
 #include <string>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 #include <vector>
@@ -105,7 +107,7 @@ TEST_F(LoggerTest, RotationShiftsNumberedFilesAndKeepsLongPathsWhole)
     log_path = deep + "/launcher.log";
     for (int i = 0; i < 4; ++i)
         std::ofstream(log_path + "_" + std::to_string(i)) << "old" << i;
-    std::ofstream(log_path) << "earlier run\n";  // not counted towards the threshold
+    std::ofstream(log_path) << "earlier run\n";  // its 12 bytes count towards the threshold
     Start("", 4);
 
     const std::string body(1000, 'x');
@@ -115,7 +117,7 @@ TEST_F(LoggerTest, RotationShiftsNumberedFilesAndKeepsLongPathsWhole)
         Logger::LogMsg(Logger::L_WARNING, "rotate_debug", "%s\n", body.c_str());
         ++entries;
     }
-    EXPECT_EQ(entries, 1048576 / (16 + 1001) + 1);  // time stamp 16 bytes, body 1001
+    EXPECT_EQ(entries, (1048576 - 12) / (16 + 1001) + 1);  // time stamp 16 bytes, body 1001
 
     EXPECT_EQ(ReadAll(log_path + "_0").compare(0, 12, "earlier run\n"), 0);
     EXPECT_EQ(Lines(log_path + "_0").size(), static_cast<size_t>(entries) + 1);
@@ -125,6 +127,29 @@ TEST_F(LoggerTest, RotationShiftsNumberedFilesAndKeepsLongPathsWhole)
     EXPECT_EQ(ReadAll(log_path), "");
     Logger::LogMsg(Logger::L_WARNING, "rotate_debug", "after rotation\n");
     EXPECT_NE(ReadAll(log_path).find("after rotation"), std::string::npos);
+}
+
+// Every run is a new process: the size a log reached in earlier runs must
+// count, or the file grows without bound over the years. 4 GiB + 1 byte would
+// wrap to 1 in an int counter.
+TEST_F(LoggerTest, OversizedLogOfEarlierRunsIsRotatedAtFirstEntry)
+{
+    for (const off_t size : {off_t(1048576) + 1, (off_t(1) << 32) + 1}) {
+        remove((log_path + "_0").c_str());
+        std::ofstream(log_path, std::ios::trunc).close();
+        ASSERT_EQ(truncate(log_path.c_str(), size), 0);  // sparse, costs no disk
+        Start("");
+        Logger::LogMsg(Logger::L_INFO, "size_debug", "filtered out\n");
+        EXPECT_NE(access((log_path + "_0").c_str(), F_OK), 0) << size;
+        Logger::LogMsg(Logger::L_WARNING, "size_debug", "first entry\n");
+
+        struct stat st;
+        ASSERT_EQ(stat((log_path + "_0").c_str(), &st), 0) << size;
+        EXPECT_EQ(st.st_size, size);
+        const std::vector<std::string> lines = Lines(log_path);
+        ASSERT_EQ(lines.size(), 1u) << size;
+        EXPECT_TRUE(std::regex_match(lines[0], std::regex(kStamp + std::string("first entry"))));
+    }
 }
 
 TEST_F(LoggerTest, FailedInitializeKeepsDestinationAndDestroyStopsOutput)
@@ -183,6 +208,70 @@ TEST_F(LoggerTest, EntriesOfThreadsNeverInterleave)
         ASSERT_TRUE(std::regex_match(line.substr(0, 16), std::regex(kStamp)));
         ASSERT_EQ(line.substr(16), std::string(600, line[16]));
     }
+}
+
+// Launchers of the same user append to one log. An entry longer than the
+// stdio buffer must still reach the file whole, not in pieces another
+// process can land between.
+TEST_F(LoggerTest, LongEntriesOfProcessesNeverInterleave)
+{
+    const int kProcesses = 4, kEntries = 50;
+    auto body_size = [](char c) { return 8192 + (c - 'a') * 3072; };  // 8..17 KiB
+    int ready[2], go[2];
+    ASSERT_EQ(pipe(ready), 0);
+    ASSERT_EQ(pipe(go), 0);
+    std::vector<pid_t> children;
+    for (int p = 0; p < kProcesses; ++p) {
+        const pid_t pid = fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            // All open the still empty file, so each counts only its own
+            // entries (under 1 MiB): no rotation during the test.
+            const char c = static_cast<char>('a' + p);
+            const std::string body(body_size(c), c);
+            if (Logger::Initialize(Logger::FILE_LOGGER, log_path.c_str(), "", 50) != 0)
+                _exit(1);
+            char byte = 0;
+            close(go[1]);
+            if (write(ready[1], &byte, 1) != 1 || read(go[0], &byte, 1) != 0)
+                _exit(2);
+            for (int i = 0; i < kEntries; ++i)
+                Logger::LogMsg(Logger::L_WARNING, "process_debug", "%s\n", body.c_str());
+            _exit(0);
+        }
+        children.push_back(pid);
+    }
+    // Release the writers together once every one of them has opened the log.
+    for (int p = 0; p < kProcesses; ++p) {
+        char byte;
+        ASSERT_EQ(read(ready[0], &byte, 1), 1);
+    }
+    close(go[1]);
+    for (const pid_t pid : children) {
+        int status = 0;
+        ASSERT_EQ(waitpid(pid, &status, 0), pid);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    }
+    close(go[0]);
+    close(ready[0]);
+    close(ready[1]);
+
+    ASSERT_NE(access((log_path + "_0").c_str(), F_OK), 0);
+    std::map<char, int> per_writer;
+    for (const std::string& line : Lines(log_path)) {
+        ASSERT_GE(line.size(), 17u);
+        ASSERT_TRUE(std::regex_match(line.substr(0, 16), std::regex(kStamp)))
+            << line.substr(0, 80);
+        const char c = line[16];
+        ASSERT_TRUE(c >= 'a' && c < 'a' + kProcesses) << line.substr(0, 80);
+        const size_t foreign = line.find_first_not_of(c, 16);
+        ASSERT_TRUE(line.size() == 16u + body_size(c) && foreign == std::string::npos)
+            << "torn entry of " << c << ": " << line.size() << " bytes, foreign byte at "
+            << foreign;
+        ++per_writer[c];
+    }
+    for (int p = 0; p < kProcesses; ++p)
+        EXPECT_EQ(per_writer[static_cast<char>('a' + p)], kEntries);
 }
 
 }  // namespace
