@@ -16,6 +16,7 @@
 #include <sstream>
 #include <string>
 
+#include "file/file-op.h"
 #include "ustring/ustring.h"
 
 class Config {
@@ -36,23 +37,26 @@ public:
         return *this;
     }
 
-    // 0 on success; -1 for an empty path, a file that cannot be opened or read,
-    // or a malformed line. On a malformed line (or a read error) the store is
-    // emptied, entries of earlier reads included. Otherwise the entries are
-    // added to what is there, a later line overwriting an earlier key.
+    // 0 on success; -1 for an empty path, a file that is missing, not a
+    // regular file of at most STATE_FILE_MAX_BYTES or unreadable (the store is
+    // left as it was), or a malformed line (the store is emptied, entries of
+    // earlier reads included). Otherwise the entries are added to what is
+    // there, a later line overwriting an earlier key. Never blocks: a FIFO at
+    // the path counts as unreadable.
     int read(const ustring& path)
     {
-        if (path.empty())
-            return -1;
-        FILE* fp = fopen(path.c_str(), "r");
-        if (fp == nullptr)
+        std::string text;
+        if (FSReadStateFile(path, STATE_FILE_MAX_BYTES, text) != 0)
             return -1;
 
-        int result = 0;
         char buf[kPieceSize];
-        size_t len = 0;
+        size_t pos = 0;
         // Lines longer than the buffer arrive in pieces, each parsed as a line.
-        while ((len = read_piece(fp, buf, sizeof(buf))) > 0) {
+        while (pos < text.size()) {
+            size_t len = next_piece(text, pos, sizeof(buf) - 1);
+            memcpy(buf, text.data() + pos, len);
+            buf[len] = '\0';
+            pos += len;
             ustring key;
             ustring value;
             // A zero byte inside a line would hide the rest of the line from
@@ -60,18 +64,13 @@ public:
             int code = strlen(buf) == len ? parse(buf, static_cast<int>(len), key, value)
                                           : INVALID;
             if (code == INVALID) {
-                result = -1;
-                break;
+                store.clear();
+                return -1;
             }
             if (code == OK)
                 store[key] = value;
         }
-        if (result == 0 && ferror(fp))
-            result = -1;
-        if (result != 0)
-            store.clear();
-        fclose(fp);
-        return result;
+        return 0;
     }
 
     // Writes every entry as key="value" (or 'value' when the value holds a
@@ -147,22 +146,13 @@ private:
 
     static constexpr size_t kPieceSize = 8192;
 
-    // Reads like fgets: up to size - 1 bytes, stopping after a line feed.
-    // Returns the number of bytes read (0 at end of file or on error); buf
-    // always ends with a zero byte.
-    static size_t read_piece(FILE* fp, char* buf, size_t size)
+    // Length of the piece at `pos`, as fgets would deliver it: up to `limit`
+    // bytes, ending after a line feed.
+    static size_t next_piece(const std::string& text, size_t pos, size_t limit)
     {
-        size_t len = 0;
-        while (len + 1 < size) {
-            int c = getc(fp);
-            if (c == EOF)
-                break;
-            buf[len++] = static_cast<char>(c);
-            if (c == '\n')
-                break;
-        }
-        buf[len] = '\0';
-        return len;
+        size_t end = text.find('\n', pos);
+        size_t len = end == std::string::npos ? text.size() - pos : end + 1 - pos;
+        return len < limit ? len : limit;
     }
 
     static bool is_key_char(unsigned char c)

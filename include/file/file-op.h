@@ -8,9 +8,12 @@
 #ifndef FILE_FILE_OP_H
 #define FILE_FILE_OP_H
 
+#include <cstddef>
 #include <cstdint>
 #include <ctime>
 #include <dirent.h>
+#include <string>
+#include <sys/stat.h>
 #include <sys/types.h>
 
 #include "ustring/ustring.h"
@@ -107,5 +110,21 @@ int FSCreateSymbolicLink(const ustring& target_path, const ustring& link_path);
 int FSReadSymbolicLink(const ustring& link_path, ustring& target_path);
 // The entry itself, not a link's target; relative paths from the working folder.
 int FSChown(const ustring& path, uid_t owner, gid_t group);
+
+// Upper bound for the small state files a user, the client or a package
+// controls (pid file, INFO records, the level file).
+const size_t STATE_FILE_MAX_BYTES = 64 * 1024;
+
+// Reads such a state file whole without ever blocking: a FIFO, device,
+// socket or folder at the path is never opened, and the file is opened
+// non-blocking, so a FIFO swapped in after the check cannot hang the caller
+// either. On success `st` (when given) describes
+// the file that was read. 0; -1 (empty path); -2 (missing); -3 (not a regular
+// file); -4 (larger than max_bytes); -5 (cannot be opened or read).
+// Unlike the other functions here it logs nothing: only the caller knows
+// whether a missing file is news. FSStateFileError names a code for the log.
+int FSReadStateFile(const ustring& path, size_t max_bytes, std::string& contents,
+                    struct stat* st = nullptr);
+const char* FSStateFileError(int code);
 
 #endif

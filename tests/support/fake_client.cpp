@@ -17,6 +17,11 @@ const char* FakeClientPath()
     return SKYLET_FAKE_CLIENT_PATH;
 }
 
+bool CopyFakeClient(const std::string& path)
+{
+    return WriteFile(path, ReadFile(FakeClientPath()), 0755);
+}
+
 FakeClient::~FakeClient()
 {
     if (pid > 0 && Running()) {
@@ -27,14 +32,15 @@ FakeClient::~FakeClient()
     }
 }
 
-bool FakeClient::Start(const std::string& pid_file, const std::string& record_file, bool ignore_term)
+bool FakeClient::Start(const std::string& pid_file, const std::string& record_file, bool ignore_term,
+                       const std::string& executable)
 {
     if (pid > 0) {
         return false;
     }
     record = record_file;
     unlink(pid_file.c_str());
-    std::vector<std::string> args{FakeClientPath(), "--pid-file", pid_file, "--record", record_file};
+    std::vector<std::string> args{executable, "--pid-file", pid_file, "--record", record_file};
     if (ignore_term) {
         args.push_back("--ignore-term");
     }

@@ -22,6 +22,13 @@
 
 namespace testsupport {
 
+// Path of the skylet_fake_client executable of this build.
+const char* FakeClientPath();
+
+// Places a copy of the fake client at `path` (folders created), so that it
+// runs as the client of a user's application folder.
+bool CopyFakeClient(const std::string& path);
+
 class FakeClient {
 public:
     FakeClient() = default;
@@ -32,7 +39,11 @@ public:
 
     // Starts the process and waits (at most 10 s) until it has written its
     // pid file, so its signal handlers are in place. Only once per object.
-    bool Start(const std::string& pid_file, const std::string& record_file, bool ignore_term);
+    // `executable` is the fake client itself, a copy of it (the launcher only
+    // stops a client that runs from the user's application folder), or a
+    // script that takes the same arguments.
+    bool Start(const std::string& pid_file, const std::string& record_file, bool ignore_term,
+               const std::string& executable = FakeClientPath());
 
     pid_t Pid() const { return pid; }
     bool Running();
@@ -53,9 +64,6 @@ private:
     bool ended = false;
     int end_signal = 0;
 };
-
-// Path of the skylet_fake_client executable of this build.
-const char* FakeClientPath();
 
 }  // namespace testsupport
 

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QCoreApplication>
@@ -26,19 +28,35 @@ ustring ToUstring(const QString& text)
 }
 
 // Fills the fields of `info` whose keys the INFO file's "Version" group holds;
-// the others keep their value.
+// the others keep their value. The record is read only when it is a regular
+// file of bounded size: a FIFO or a folder in its place counts as missing, so
+// the run never hangs on it. The file stays checked while Qt's INI reader
+// reads it: a file swapped in meanwhile is not taken either.
 void ReadVersionRecord(const ustring& path, Service::VersionInfo& info)
 {
+    std::string checked_text;
+    struct stat checked;
+    int code = FSReadStateFile(path, STATE_FILE_MAX_BYTES, checked_text, &checked);
+    if (code != 0) {
+        if (code != -2) {
+            Logger::LogMsg(Logger::L_WARNING, LOG_COMP,
+                           "[WARNING] cloud-service(%d): version record '%s' is %s, read as "
+                           "missing\n",
+                           __LINE__, path.c_str(), FSStateFileError(code));
+        }
+        return;
+    }
+    Service::VersionInfo read = info;
     QSettings settings(QString::fromUtf8(path.c_str_utf8()), QSettings::IniFormat);
     settings.beginGroup("Version");
     struct Field {
         const char* key;
         ustring* value;
     } fields[] = {
-        {"major_version", &info.major_version},
-        {"minor_version", &info.minor_version},
-        {"build_version", &info.build_version},
-        {"icon_overlay_version", &info.icon_overlay_version},
+        {"major_version", &read.major_version},
+        {"minor_version", &read.minor_version},
+        {"build_version", &read.build_version},
+        {"icon_overlay_version", &read.icon_overlay_version},
     };
     for (const Field& field : fields) {
         if (settings.contains(field.key)) {
@@ -46,6 +64,19 @@ void ReadVersionRecord(const ustring& path, Service::VersionInfo& info)
         }
     }
     settings.endGroup();
+
+    struct stat now;
+    if (stat(path.c_str(), &now) != 0 || now.st_dev != checked.st_dev ||
+        now.st_ino != checked.st_ino || now.st_size != checked.st_size ||
+        now.st_mtim.tv_sec != checked.st_mtim.tv_sec ||
+        now.st_mtim.tv_nsec != checked.st_mtim.tv_nsec) {
+        Logger::LogMsg(Logger::L_WARNING, LOG_COMP,
+                       "[WARNING] cloud-service(%d): version record '%s' changed while it was "
+                       "read, read as missing\n",
+                       __LINE__, path.c_str());
+        return;
+    }
+    info = read;
 }
 
 // Flushes the file system holding `folder`, so that a fresh copy is on

@@ -2,6 +2,7 @@
 // launcher of this user and executable runs, and hands over to the Launcher.
 #include <clocale>
 #include <cstdio>
+#include <string>
 
 #include <QDir>
 #include <QString>
@@ -10,6 +11,7 @@
 
 #include "VeltLocale.h"
 #include "cloud-service.h"
+#include "file/file-op.h"
 #include "launcher.h"
 #include "log.h"
 #include "qtsingleapplication.h"
@@ -80,6 +82,15 @@ static void initialize_logger()
     if (!QDir().mkpath(QString::fromUtf8(log_dir.c_str())))
         return;
     Logger::Initialize(Logger::FILE_LOGGER, log_dir + "/launcher.log", level_path, 50);
+
+    // The logger reads only a regular level file of bounded size; say why
+    // the levels were not taken from anything else at that path.
+    std::string unused;
+    const int code = FSReadStateFile(level_path, STATE_FILE_MAX_BYTES, unused);
+    if (code != 0 && code != -2)
+        Logger::LogMsg(Logger::L_WARNING, "launcher_debug",
+                       "[WARNING] main(%d): level file '%s' is %s, ignored\n", __LINE__,
+                       level_path.c_str(), FSStateFileError(code));
 }
 
 static QString getCurrentLanguageFileName()

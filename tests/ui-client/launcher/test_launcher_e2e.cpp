@@ -190,8 +190,9 @@ TEST_F(InstalledLauncherTest, UpgradeStopsTheRunningClientAndReplacesTheCopy)
 {
     PublishPackage(Package(1300, 2), 1300);
     InstallCopy(1200);
+    ASSERT_TRUE(CopyFakeClient(app + "/bin/skylet-backup-ui"));
     FakeClient client;
-    ASSERT_TRUE(client.Start(tree + "/ui.pid", tmp.Path("signals"), false));
+    ASSERT_TRUE(client.Start(tree + "/ui.pid", tmp.Path("signals"), false, app + "/bin/skylet-backup-ui"));
 
     ProcessResult r = RunLauncher(root);
     ExpectCleanExit(r, root);

@@ -2,6 +2,7 @@
 // engine_driver is placed in <tmp>/root/bin and run with HOME=<tmp>/home.
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <memory>
@@ -179,19 +180,99 @@ TEST_F(UpgradeTest, NoUpgradeLeavesTheCopyAloneButStartsIt)
     EXPECT_EQ(ReadFile(box->Home() + "/started"), "old\n");
 }
 
+// Takes the fake client's arguments: --pid-file P --record R [--ignore-term].
+const char kScriptClient[] =
+    "#!/bin/sh\n"
+    "trap 'echo 15 >> \"$4\"; exit 0' TERM\n"
+    "echo \"pid=$$\" > \"$2.tmp\" && mv \"$2.tmp\" \"$2\"\n"
+    "while :; do sleep 0.1; done\n";
+
 TEST_F(UpgradeTest, RunningClientIsStoppedWithSigterm)
 {
-    for (bool ignore_term : {false, true}) {
-        SCOPED_TRACE(ignore_term ? "ignores SIGTERM" : "exits on SIGTERM");
+    enum Kind { ExitsOnTerm, IgnoresTerm, Script };
+    for (Kind kind : {ExitsOnTerm, IgnoresTerm, Script}) {
+        SCOPED_TRACE(kind);
+        InstallPackage(1300);
+        InstallCopy(1200);
+        const std::string exe = app + "/bin/skylet-backup-ui";
+        ASSERT_TRUE(kind == Script ? WriteFile(exe, kScriptClient, 0755) : CopyFakeClient(exe));
+        unlink(tmp.Path("signals").c_str());
+        FakeClient client;
+        ASSERT_TRUE(client.Start(tree + "/ui.pid", tmp.Path("signals"), kind == IgnoresTerm, exe));
+        EXPECT_EQ(CountLines(Run().out, "need=1 result=0"), 1);
+        EXPECT_EQ(client.WaitForEnd(30), kind == IgnoresTerm ? SIGKILL : 0);
+        EXPECT_EQ(client.RecordedSignals(), std::vector<int>{SIGTERM});
+        ExpectFreshCopy(1300);
+    }
+    EXPECT_EQ(LogCount("is not the client"), 0);
+}
+
+// The pid file outlives the client, so its pid may name any other process
+// of the user by now: this very test (the launcher's parent), another
+// program, a program in a folder that merely shares the copy's name as a
+// prefix, a script outside the copy reached through "..".
+TEST_F(UpgradeTest, ProcessesOtherThanTheClientGetNoSignal)
+{
+    const std::string sibling = tree + "/Skylet.apps/bin/skylet-backup-ui";
+    const std::string outside = tree + "/elsewhere/client.sh";
+    ASSERT_TRUE(CopyFakeClient(sibling));
+    ASSERT_TRUE(WriteFile(outside, kScriptClient, 0755));
+    int notes = 0;
+    for (std::string exe : {std::string(), std::string(FakeClientPath()), sibling,
+                            app + "/../elsewhere/client.sh"}) {
+        SCOPED_TRACE(exe.empty() ? "the test itself" : exe);
         InstallPackage(1300);
         InstallCopy(1200);
         unlink(tmp.Path("signals").c_str());
-        FakeClient client;
-        ASSERT_TRUE(client.Start(tree + "/ui.pid", tmp.Path("signals"), ignore_term));
+        FakeClient stranger;
+        if (exe.empty()) {
+            ASSERT_TRUE(WriteFile(tree + "/ui.pid", "pid=" + std::to_string(getpid()) + "\n"));
+        } else {
+            ASSERT_TRUE(stranger.Start(tree + "/ui.pid", tmp.Path("signals"), false, exe));
+        }
         EXPECT_EQ(CountLines(Run().out, "need=1 result=0"), 1);
-        EXPECT_EQ(client.WaitForEnd(30), ignore_term ? SIGKILL : 0);
-        EXPECT_EQ(client.RecordedSignals(), std::vector<int>{SIGTERM});
+        EXPECT_EQ(LogCount("is not the client"), ++notes);
         ExpectFreshCopy(1300);
+        if (!exe.empty()) {
+            EXPECT_TRUE(stranger.Running());
+            EXPECT_TRUE(stranger.RecordedSignals().empty());
+        }
+    }
+}
+
+// A FIFO where a state file belongs would block a plain open() or read()
+// for good; a folder cannot be read. Either counts as a missing file.
+TEST_F(UpgradeTest, StateFilesThatAreNotFilesCountAsMissing)
+{
+    struct Case {
+        std::string path;
+        bool need;
+        const char* log;
+    } cases[] = {{tree + "/ui.pid", true, "Failed to read pid file"},
+                 {app + "/INFO", true, "is not a regular file, read as missing"},
+                 {box->Root() + "/INFO", false, "is not a regular file, read as missing"},
+                 {box->Root() + "/log/launcher.debug", true, nullptr}};
+    for (bool fifo : {true, false}) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.path + (fifo ? " as FIFO" : " as folder"));
+            InstallPackage(1300);
+            InstallCopy(1200);
+            const std::string saved = ReadFile(c.path);
+            RemoveTree(c.path);
+            ASSERT_EQ(fifo ? mkfifo(c.path.c_str(), 0644) : mkdir(c.path.c_str(), 0755), 0);
+            unlink((box->Home() + "/engine.log").c_str());
+            ProcessResult r = box->Run({"run"}, {}, 30);
+            ASSERT_FALSE(r.timed_out);
+            EXPECT_EQ(r.exit_code, 0) << r.err;
+            EXPECT_EQ(CountLines(r.out, c.need ? "need=1 result=0" : "need=0 result=0"), 1);
+            if (c.log != nullptr) {
+                EXPECT_EQ(LogCount(c.log), 1);
+            }
+            RemoveTree(c.path);
+            if (!saved.empty()) {
+                ASSERT_TRUE(WriteFile(c.path, saved));
+            }
+        }
     }
 }
 

@@ -7,18 +7,23 @@
 #include <sys/types.h>
 #include <unistd.h>
 
+#include <string>
+#include <vector>
+
 #include <QProcess>
 #include <QString>
 #include <QStringList>
 
 #include "config.h"
+#include "linux/client-process.h"
 #include "file/file-op.h"
 #include "log.h"
 
 namespace {
 
 const char* const LOG_COMP = "service_debug";
-const int STOP_PROBE_COUNT = 5;
+// How long the client gets to end on SIGTERM before SIGKILL.
+const int STOP_WAIT_SECONDS = 5;
 
 // A process id as the client writes it: decimal digits only, 1 to
 // 2147483647. Anything else must never reach kill(), where 0 and negative
@@ -151,21 +156,60 @@ void LinuxService::StopService()
         return;
     }
 
-    if (kill(pid, SIGTERM) != 0) {
-        int err = errno;
-        if (err == ESRCH) {
-            return;
-        }
+    ClientProcess client(pid);
+    // A pid that is gone, or whose process has ended but not yet been
+    // reaped, needs nothing.
+    if (!client.Hold() || client.WaitForEnd(0)) {
+        return;
+    }
+    std::string why;
+    ClientProcess::Identity identity = client.Identify(ClientFolders(), why);
+    if (identity == ClientProcess::GONE) {
+        return;
+    }
+    if (identity == ClientProcess::NOT_CLIENT) {
+        Logger::LogMsg(Logger::L_NOTICE, LOG_COMP,
+                       "[NOTE] linux/linux-service(%d): process %d named in '%s' is not the client "
+                       "(%s), no signal sent\n",
+                       __LINE__, static_cast<int>(pid), pid_path.c_str(), why.c_str());
+        return;
+    }
+
+    int err = client.Signal(SIGTERM);
+    if (err == ESRCH) {
+        return;
+    }
+    if (err != 0) {
         Logger::LogMsg(Logger::L_ERR, LOG_COMP, "[ERROR] linux/linux-service(%d): kill: %s (%d)\n",
                        __LINE__, strerror(err), err);
     }
-    for (int i = 0; i < STOP_PROBE_COUNT; ++i) {
-        if (kill(pid, 0) != 0 && errno == ESRCH) {
-            return;
-        }
-        sleep(1);
+    if (client.WaitForEnd(STOP_WAIT_SECONDS)) {
+        return;
     }
-    kill(pid, SIGKILL);
+    client.Signal(SIGKILL);
+}
+
+std::vector<std::string> LinuxService::ClientFolders() const
+{
+    // The client runs from the application folder, or from a backup name
+    // when an earlier upgrade moved its folder away while it ran; and /proc
+    // names its executable by the canonical path, which differs when the
+    // home folder is reached through a symbolic link.
+    std::vector<std::string> parents{FSParentPath(per_user_install_path).c_str()};
+    if (char* real = realpath(parents[0].c_str(), nullptr)) {
+        parents.push_back(real);
+        free(real);
+    }
+    const std::string name = FSBaseName(per_user_install_path).c_str();
+    std::vector<std::string> folders;
+    for (const std::string& parent : parents) {
+        ustring app = ustring((parent + "/" + name).c_str());
+        folders.push_back(app.c_str());
+        for (int i = 0; i < MAX_RENAME_COUNT; ++i) {
+            folders.push_back(GetAppBackupDir(app, i).c_str());
+        }
+    }
+    return folders;
 }
 
 void LinuxService::PostUpgrade()

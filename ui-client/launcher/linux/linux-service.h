@@ -5,6 +5,9 @@
 #ifndef LAUNCHER_LINUX_LINUX_SERVICE_H
 #define LAUNCHER_LINUX_LINUX_SERVICE_H
 
+#include <string>
+#include <vector>
+
 #include "cloud-service.h"
 
 class LinuxService : public Service {
@@ -22,14 +25,17 @@ public:
     bool IsNeedUpgrade() override;
     // Stops a running client, then replaces the copy; 0 or -1.
     int HandlePackageUpgrade() override;
-    // SIGTERM to the pid in ui.pid, up to five one-second probes, then
-    // SIGKILL. Sends nothing for a missing, unreadable or invalid pid.
+    // SIGTERM to the client named in ui.pid, up to five seconds' wait for
+    // its end, then SIGKILL. Sends nothing for a missing, unreadable or
+    // invalid pid, nor to a process that is not this user's client.
     void StopService() override;
     // Runs the copy's package/start-stop with the argument "start" and
     // waits for it.
     void PostUpgrade() override;
 
 private:
+    // The folders the running client's executable may lie in.
+    std::vector<std::string> ClientFolders() const;
     bool PerUserBinPathExist();
     int LaunchPerUserBin();
     void LoadTargetVerInfo();
