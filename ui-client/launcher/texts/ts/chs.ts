@@ -5,15 +5,15 @@
     <name>global</name>
     <message>
         <source>Last backup: %1</source>
-        <translation>Last backup: %1</translation>
+        <translation>上次备份：%1</translation>
     </message>
     <message>
         <source>Skip files and folders whose names begin with a dot</source>
-        <translation>Skip files and folders whose names begin with a dot</translation>
+        <translation>跳过名称以点开头的文件和文件夹</translation>
     </message>
     <message>
         <source>Please check your user name and password.</source>
-        <translation>Please check your user name and password.</translation>
+        <translation>请检查您的用户名和密码。</translation>
     </message>
     <message>
         <source>Skylet Backup</source>
@@ -21,167 +21,167 @@
     </message>
     <message>
         <source>The automatic connection ID is invalid.</source>
-        <translation>The automatic connection ID is invalid.</translation>
+        <translation>自动连接 ID 无效。</translation>
     </message>
     <message>
         <source>The selected backup folder is invalid. Please choose another folder.</source>
-        <translation>The selected backup folder is invalid. Please choose another folder.</translation>
+        <translation>所选的备份文件夹无效。请选择其他文件夹。</translation>
     </message>
     <message>
         <source>Enter the address of your backup server and your account details.</source>
-        <translation>Enter the address of your backup server and your account details.</translation>
+        <translation>请输入备份服务器的地址和您的账户信息。</translation>
     </message>
     <message>
         <source>User name:</source>
-        <translation>User name:</translation>
+        <translation>用户名：</translation>
     </message>
     <message>
         <source>The backup direction of this task does not match the server settings.</source>
-        <translation>The backup direction of this task does not match the server settings.</translation>
+        <translation>此任务的备份方向与服务器设置不符。</translation>
     </message>
     <message>
         <source>Enter the verification code from your authenticator app:</source>
-        <translation>Enter the verification code from your authenticator app:</translation>
+        <translation>请输入身份验证器应用中显示的验证码：</translation>
     </message>
     <message>
         <source>The shared folder on the server has reached its quota.</source>
-        <translation>The shared folder on the server has reached its quota.</translation>
+        <translation>服务器上的共享文件夹已达到配额上限。</translation>
     </message>
     <message>
         <source>The server certificate could not be verified.</source>
-        <translation>The server certificate could not be verified.</translation>
+        <translation>无法验证服务器证书。</translation>
     </message>
     <message>
         <source>Connection</source>
-        <translation>Connection</translation>
+        <translation>连接</translation>
     </message>
     <message>
         <source>Proxy</source>
-        <translation>Proxy</translation>
+        <translation>代理</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation>Done</translation>
+        <translation>完成</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation>Exit</translation>
+        <translation>退出</translation>
     </message>
     <message>
         <source>Choose the local folders to back up and where to store them on the server.</source>
-        <translation>Choose the local folders to back up and where to store them on the server.</translation>
+        <translation>选择要备份的本地文件夹，以及它们在服务器上的存储位置。</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation>Completed</translation>
+        <translation>已完成</translation>
     </message>
     <message>
         <source>The backup task on the server has been changed by another computer.</source>
-        <translation>The backup task on the server has been changed by another computer.</translation>
+        <translation>服务器上的备份任务已被另一台计算机更改。</translation>
     </message>
     <message>
         <source>The local backup folder cannot be found.</source>
-        <translation>The local backup folder cannot be found.</translation>
+        <translation>找不到本地备份文件夹。</translation>
     </message>
     <message>
         <source>Server address:</source>
-        <translation>Server address:</translation>
+        <translation>服务器地址：</translation>
     </message>
     <message>
         <source>Need help? The online help explains every step of the setup.</source>
-        <translation>Need help? The online help explains every step of the setup.</translation>
+        <translation>需要帮助？在线帮助详细介绍了配置的每个步骤。</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation>OK</translation>
+        <translation>确定</translation>
     </message>
     <message>
         <source>The local database is damaged or cannot be opened.</source>
-        <translation>The local database is damaged or cannot be opened.</translation>
+        <translation>本地数据库已损坏或无法打开。</translation>
     </message>
     <message>
         <source>Your files, safely backed up.</source>
-        <translation>Your files, safely backed up.</translation>
+        <translation>您的文件，安全备份。</translation>
     </message>
     <message>
         <source>Use a monochrome tray icon</source>
-        <translation>Use a monochrome tray icon</translation>
+        <translation>使用单色托盘图标</translation>
     </message>
     <message>
         <source>The shared folder on the server is not mounted.</source>
-        <translation>The shared folder on the server is not mounted.</translation>
+        <translation>服务器上的共享文件夹未挂载。</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation>Progress</translation>
+        <translation>进度</translation>
     </message>
     <message>
         <source>Open Skylet Backup</source>
-        <translation>Open Skylet Backup</translation>
+        <translation>打开 Skylet Backup</translation>
     </message>
     <message>
         <source>The server sent a response that could not be understood.</source>
-        <translation>The server sent a response that could not be understood.</translation>
+        <translation>服务器返回了无法识别的响应。</translation>
     </message>
     <message>
         <source>The backup folder is on a volume that is not mounted.</source>
-        <translation>The backup folder is on a volume that is not mounted.</translation>
+        <translation>备份文件夹所在的卷未挂载。</translation>
     </message>
     <message>
         <source>Unlink</source>
-        <translation>Unlink</translation>
+        <translation>取消关联</translation>
     </message>
     <message>
         <source>There is not enough free space on the local disk.</source>
-        <translation>There is not enough free space on the local disk.</translation>
+        <translation>本地磁盘空间不足。</translation>
     </message>
     <message>
         <source>The home folder service is disabled for your account on the server.</source>
-        <translation>The home folder service is disabled for your account on the server.</translation>
+        <translation>服务器已对您的账户禁用主文件夹服务。</translation>
     </message>
     <message>
         <source>Backup is up to date</source>
-        <translation>Backup is up to date</translation>
+        <translation>备份已是最新</translation>
     </message>
     <message>
         <source>There is not enough free space for the selected folder.</source>
-        <translation>There is not enough free space for the selected folder.</translation>
+        <translation>可用空间不足以容纳所选文件夹。</translation>
     </message>
     <message>
         <source>Skylet Backup keeps a copy of your files on your own server.</source>
-        <translation>Skylet Backup keeps a copy of your files on your own server.</translation>
+        <translation>Skylet Backup 会在您自己的服务器上保存文件的副本。</translation>
     </message>
     <message>
         <source>The backup failed.</source>
-        <translation>The backup failed.</translation>
+        <translation>备份失败。</translation>
     </message>
     <message>
         <source>Path</source>
-        <translation>Path</translation>
+        <translation>路径</translation>
     </message>
     <message>
         <source>Manual proxy configuration</source>
-        <translation>Manual proxy configuration</translation>
+        <translation>手动配置代理</translation>
     </message>
     <message>
         <source>Destination</source>
-        <translation>Destination</translation>
+        <translation>目标位置</translation>
     </message>
     <message>
         <source>A verification code is required to sign in.</source>
-        <translation>A verification code is required to sign in.</translation>
+        <translation>登录需要验证码。</translation>
     </message>
     <message>
         <source>Unlink this computer from the server? Backups already stored stay on the server.</source>
-        <translation>Unlink this computer from the server? Backups already stored stay on the server.</translation>
+        <translation>要取消此计算机与服务器的关联吗？已存储的备份将保留在服务器上。</translation>
     </message>
     <message>
         <source>Resume</source>
-        <translation>Resume</translation>
+        <translation>继续</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation>Password:</translation>
+        <translation>密码：</translation>
     </message>
     <message>
         <source>Skylet Backup is initializing...</source>
@@ -189,407 +189,407 @@
     </message>
     <message>
         <source>No folder is selected. Please choose at least one folder to back up.</source>
-        <translation>No folder is selected. Please choose at least one folder to back up.</translation>
+        <translation>未选择任何文件夹。请至少选择一个要备份的文件夹。</translation>
     </message>
     <message>
         <source>Use the system proxy settings</source>
-        <translation>Use the system proxy settings</translation>
+        <translation>使用系统代理设置</translation>
     </message>
     <message>
         <source>Not now</source>
-        <translation>Not now</translation>
+        <translation>以后再说</translation>
     </message>
     <message>
         <source>Local folders</source>
-        <translation>Local folders</translation>
+        <translation>本地文件夹</translation>
     </message>
     <message>
         <source>File</source>
-        <translation>File</translation>
+        <translation>文件</translation>
     </message>
     <message>
         <source>Please enter a user name for the proxy server.</source>
-        <translation>Please enter a user name for the proxy server.</translation>
+        <translation>请输入代理服务器的用户名。</translation>
     </message>
     <message>
         <source>Filter</source>
-        <translation>Filter</translation>
+        <translation>筛选</translation>
     </message>
     <message>
         <source>The certificate of the server has changed since the last connection.</source>
-        <translation>The certificate of the server has changed since the last connection.</translation>
+        <translation>服务器证书自上次连接以来已更改。</translation>
     </message>
     <message>
         <source>Unlinking...</source>
-        <translation>Unlinking...</translation>
+        <translation>正在取消关联...</translation>
     </message>
     <message>
         <source>Use a secure connection (SSL)</source>
-        <translation>Use a secure connection (SSL)</translation>
+        <translation>使用安全连接（SSL）</translation>
     </message>
     <message>
         <source>Version: %1</source>
-        <translation>Version: %1</translation>
+        <translation>版本：%1</translation>
     </message>
     <message>
         <source>Transfer queue</source>
-        <translation>Transfer queue</translation>
+        <translation>传输队列</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation>Pause</translation>
+        <translation>暂停</translation>
     </message>
     <message>
         <source>The source folder is read-only. Its files can be backed up but not restored into it.</source>
-        <translation>The source folder is read-only. Its files can be backed up but not restored into it.</translation>
+        <translation>源文件夹为只读。其中的文件可以备份，但无法还原到该文件夹中。</translation>
     </message>
     <message>
         <source>This folder is read-only.</source>
-        <translation>This folder is read-only.</translation>
+        <translation>此文件夹为只读。</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation>Error</translation>
+        <translation>错误</translation>
     </message>
     <message>
         <source>Backup paused</source>
-        <translation>Backup paused</translation>
+        <translation>备份已暂停</translation>
     </message>
     <message>
         <source>Upgrade Skylet Backup</source>
-        <translation>Upgrade Skylet Backup</translation>
+        <translation>升级 Skylet Backup</translation>
     </message>
     <message>
         <source>The new language takes effect after Skylet Backup restarts.</source>
-        <translation>The new language takes effect after Skylet Backup restarts.</translation>
+        <translation>新语言将在 Skylet Backup 重新启动后生效。</translation>
     </message>
     <message>
         <source>The proxy port must be a number from 1 to 65535.</source>
-        <translation>The proxy port must be a number from 1 to 65535.</translation>
+        <translation>代理端口必须是 1 到 65535 之间的数字。</translation>
     </message>
     <message>
         <source>Uploading</source>
-        <translation>Uploading</translation>
+        <translation>正在上传</translation>
     </message>
     <message>
         <source>The server certificate has changed. Make sure that you are connecting to the right server.</source>
-        <translation>The server certificate has changed. Make sure that you are connecting to the right server.</translation>
+        <translation>服务器证书已更改。请确认您连接的是正确的服务器。</translation>
     </message>
     <message>
         <source>The server does not accept connections from this IP address.</source>
-        <translation>The server does not accept connections from this IP address.</translation>
+        <translation>服务器不接受来自此 IP 地址的连接。</translation>
     </message>
     <message>
         <source>Testing the connection...</source>
-        <translation>Testing the connection...</translation>
+        <translation>正在测试连接...</translation>
     </message>
     <message>
         <source>A secure connection to the server could not be established.</source>
-        <translation>A secure connection to the server could not be established.</translation>
+        <translation>无法与服务器建立安全连接。</translation>
     </message>
     <message>
         <source>Not needed</source>
-        <translation>Not needed</translation>
+        <translation>不需要</translation>
     </message>
     <message>
         <source>Port:</source>
-        <translation>Port:</translation>
+        <translation>端口：</translation>
     </message>
     <message>
         <source>Connect to your server</source>
-        <translation>Connect to your server</translation>
+        <translation>连接到您的服务器</translation>
     </message>
     <message>
         <source>The verification code is incorrect.</source>
-        <translation>The verification code is incorrect.</translation>
+        <translation>验证码不正确。</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation>Select</translation>
+        <translation>选择</translation>
     </message>
     <message>
         <source>A shared folder with this name already exists.</source>
-        <translation>A shared folder with this name already exists.</translation>
+        <translation>已存在同名的共享文件夹。</translation>
     </message>
     <message>
         <source>This wizard helps you set up the backup of your computer.</source>
-        <translation>This wizard helps you set up the backup of your computer.</translation>
+        <translation>此向导将帮助您配置计算机的备份。</translation>
     </message>
     <message>
         <source>Connecting...</source>
-        <translation>Connecting...</translation>
+        <translation>正在连接...</translation>
     </message>
     <message>
         <source>Sharing enabled</source>
-        <translation>Sharing enabled</translation>
+        <translation>已启用共享</translation>
     </message>
     <message>
         <source>About</source>
-        <translation>About</translation>
+        <translation>关于</translation>
     </message>
     <message>
         <source>You do not have permission to access the selected folder.</source>
-        <translation>You do not have permission to access the selected folder.</translation>
+        <translation>您没有访问所选文件夹的权限。</translation>
     </message>
     <message>
         <source>Your storage quota on the server is full.</source>
-        <translation>Your storage quota on the server is full.</translation>
+        <translation>您在服务器上的存储配额已满。</translation>
     </message>
     <message>
         <source>Double-click to edit the file extension.</source>
-        <translation>Double-click to edit the file extension.</translation>
+        <translation>双击可编辑文件扩展名。</translation>
     </message>
     <message>
         <source>Continue</source>
-        <translation>Continue</translation>
+        <translation>继续</translation>
     </message>
     <message>
         <source>Maximum file size (MB):</source>
-        <translation>Maximum file size (MB):</translation>
+        <translation>最大文件大小（MB）：</translation>
     </message>
     <message>
         <source>Backing up...</source>
-        <translation>Backing up...</translation>
+        <translation>正在备份...</translation>
     </message>
     <message>
         <source>The selected folder is larger than the quota left on the server.</source>
-        <translation>The selected folder is larger than the quota left on the server.</translation>
+        <translation>所选文件夹大于服务器上的剩余配额。</translation>
     </message>
     <message>
         <source>Too many failed attempts. Please try again later.</source>
-        <translation>Too many failed attempts. Please try again later.</translation>
+        <translation>失败次数过多。请稍后重试。</translation>
     </message>
     <message>
         <source>Enter 0 to back up files of any size.</source>
-        <translation>Enter 0 to back up files of any size.</translation>
+        <translation>输入 0 可备份任意大小的文件。</translation>
     </message>
     <message>
         <source>An unexpected error occurred.</source>
-        <translation>An unexpected error occurred.</translation>
+        <translation>发生意外错误。</translation>
     </message>
     <message>
         <source>Skylet Backup could not be initialized.</source>
-        <translation>Skylet Backup could not be initialized.</translation>
+        <translation>无法初始化 Skylet Backup。</translation>
     </message>
     <message>
         <source>The backup task on the server does not belong to this computer.</source>
-        <translation>The backup task on the server does not belong to this computer.</translation>
+        <translation>服务器上的备份任务不属于此计算机。</translation>
     </message>
     <message>
         <source>Choose a folder on the server:</source>
-        <translation>Choose a folder on the server:</translation>
+        <translation>选择服务器上的文件夹：</translation>
     </message>
     <message>
         <source>The user name or password is incorrect.</source>
-        <translation>The user name or password is incorrect.</translation>
+        <translation>用户名或密码不正确。</translation>
     </message>
     <message>
         <source>Language:</source>
-        <translation>Language:</translation>
+        <translation>语言：</translation>
     </message>
     <message>
         <source>System default</source>
-        <translation>System default</translation>
+        <translation>系统默认</translation>
     </message>
     <message>
         <source>Connect anyway</source>
-        <translation>Connect anyway</translation>
+        <translation>仍然连接</translation>
     </message>
     <message>
         <source>Choose the folder on this computer that you want to back up.</source>
-        <translation>Choose the folder on this computer that you want to back up.</translation>
+        <translation>选择此计算机上要备份的文件夹。</translation>
     </message>
     <message>
         <source>The server requires two-step verification for your account. Please turn it on first.</source>
-        <translation>The server requires two-step verification for your account. Please turn it on first.</translation>
+        <translation>服务器要求您的账户启用两步验证。请先启用两步验证。</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation>Next</translation>
+        <translation>下一步</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation>Apply</translation>
+        <translation>应用</translation>
     </message>
     <message>
         <source>Please enter the proxy address and port.</source>
-        <translation>Please enter the proxy address and port.</translation>
+        <translation>请输入代理地址和端口。</translation>
     </message>
     <message>
         <source>Your account is disabled on the server.</source>
-        <translation>Your account is disabled on the server.</translation>
+        <translation>您的账户在服务器上已被禁用。</translation>
     </message>
     <message>
         <source>This folder is already backed up by another task.</source>
-        <translation>This folder is already backed up by another task.</translation>
+        <translation>此文件夹已由另一个任务备份。</translation>
     </message>
     <message>
         <source>There is no valid folder to back up.</source>
-        <translation>There is no valid folder to back up.</translation>
+        <translation>没有可备份的有效文件夹。</translation>
     </message>
     <message>
         <source>Waiting for the file to be unlocked</source>
-        <translation>Waiting for the file to be unlocked</translation>
+        <translation>正在等待文件解锁</translation>
     </message>
     <message>
         <source>No proxy</source>
-        <translation>No proxy</translation>
+        <translation>不使用代理</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation>Help</translation>
+        <translation>帮助</translation>
     </message>
     <message>
         <source>The server version is not supported. Please update the server.</source>
-        <translation>The server version is not supported. Please update the server.</translation>
+        <translation>不支持此服务器版本。请更新服务器。</translation>
     </message>
     <message>
         <source>Choose a folder on this computer</source>
-        <translation>Choose a folder on this computer</translation>
+        <translation>选择此计算机上的文件夹</translation>
     </message>
     <message>
         <source>Files larger than this size are not backed up.</source>
-        <translation>Files larger than this size are not backed up.</translation>
+        <translation>大于此大小的文件将不会备份。</translation>
     </message>
     <message>
         <source>Keep files on the server when they are deleted locally</source>
-        <translation>Keep files on the server when they are deleted locally</translation>
+        <translation>在本地删除文件时保留服务器上的文件</translation>
     </message>
     <message>
         <source>The network is unavailable. Please check your connection.</source>
-        <translation>The network is unavailable. Please check your connection.</translation>
+        <translation>网络不可用。请检查您的网络连接。</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation>Status</translation>
+        <translation>状态</translation>
     </message>
     <message>
         <source>Choose source folders</source>
-        <translation>Choose source folders</translation>
+        <translation>选择源文件夹</translation>
     </message>
     <message>
         <source>Read-only folders are backed up, but files cannot be restored into them.</source>
-        <translation>Read-only folders are backed up, but files cannot be restored into them.</translation>
+        <translation>只读文件夹会被备份，但无法将文件还原到其中。</translation>
     </message>
     <message>
         <source>Address:</source>
-        <translation>Address:</translation>
+        <translation>地址：</translation>
     </message>
     <message>
         <source>Security warning</source>
-        <translation>Security warning</translation>
+        <translation>安全警告</translation>
     </message>
     <message>
         <source>Waiting</source>
-        <translation>Waiting</translation>
+        <translation>正在等待</translation>
     </message>
     <message>
         <source>Downloading the update...</source>
-        <translation>Downloading the update...</translation>
+        <translation>正在下载更新...</translation>
     </message>
     <message>
         <source>Welcome to Skylet Backup</source>
-        <translation>Welcome to Skylet Backup</translation>
+        <translation>欢迎使用 Skylet Backup</translation>
     </message>
     <message>
         <source>Proxy user name:</source>
-        <translation>Proxy user name:</translation>
+        <translation>代理用户名：</translation>
     </message>
     <message>
         <source>Connect through the FarLink relay</source>
-        <translation>Connect through the FarLink relay</translation>
+        <translation>通过 FarLink 中继连接</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation>Account</translation>
+        <translation>账户</translation>
     </message>
     <message>
         <source>The request could not be processed.</source>
-        <translation>The request could not be processed.</translation>
+        <translation>无法处理该请求。</translation>
     </message>
     <message>
         <source>The shared folder does not exist on the server.</source>
-        <translation>The shared folder does not exist on the server.</translation>
+        <translation>服务器上不存在该共享文件夹。</translation>
     </message>
     <message>
         <source>%1 upgrade failed (error code: %2).</source>
-        <translation>%1 upgrade failed (error code: %2).</translation>
+        <translation>%1 升级失败（错误代码：%2）。</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation>Summary</translation>
+        <translation>摘要</translation>
     </message>
     <message>
         <source>Preparing</source>
-        <translation>Preparing</translation>
+        <translation>正在准备</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation>Options</translation>
+        <translation>选项</translation>
     </message>
     <message>
         <source>The selected folder on the server is read-only.</source>
-        <translation>The selected folder on the server is read-only.</translation>
+        <translation>服务器上所选的文件夹为只读。</translation>
     </message>
     <message>
         <source>Backup stopped with errors</source>
-        <translation>Backup stopped with errors</translation>
+        <translation>备份因出错而停止</translation>
     </message>
     <message>
         <source>Click here to update Skylet Backup.</source>
-        <translation>Click here to update Skylet Backup.</translation>
+        <translation>单击此处更新 Skylet Backup。</translation>
     </message>
     <message>
         <source>Read-only</source>
-        <translation>Read-only</translation>
+        <translation>只读</translation>
     </message>
     <message>
         <source>The server administrator does not allow automatic connections.</source>
-        <translation>The server administrator does not allow automatic connections.</translation>
+        <translation>服务器管理员不允许自动连接。</translation>
     </message>
     <message>
         <source>The selected folder overlaps a folder that is already backed up.</source>
-        <translation>The selected folder overlaps a folder that is already backed up.</translation>
+        <translation>所选文件夹与已备份的文件夹重叠。</translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation>Advanced</translation>
+        <translation>高级</translation>
     </message>
     <message>
         <source>Processing %1 file(s)...</source>
-        <translation>Processing %1 file(s)...</translation>
+        <translation>正在处理 %1 个文件...</translation>
     </message>
     <message>
         <source>Excluded paths</source>
-        <translation>Excluded paths</translation>
+        <translation>排除的路径</translation>
     </message>
     <message>
         <source>You do not have permission to write to the shared folder.</source>
-        <translation>You do not have permission to write to the shared folder.</translation>
+        <translation>您没有写入该共享文件夹的权限。</translation>
     </message>
     <message>
         <source>Files with these extensions are not backed up:</source>
-        <translation>Files with these extensions are not backed up:</translation>
+        <translation>不备份具有以下扩展名的文件：</translation>
     </message>
     <message>
         <source>Authentication failed.</source>
-        <translation>Authentication failed.</translation>
+        <translation>身份验证失败。</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation>Settings</translation>
+        <translation>设置</translation>
     </message>
     <message>
         <source>The upgrade failed.</source>
-        <translation>The upgrade failed.</translation>
+        <translation>升级失败。</translation>
     </message>
     <message>
         <source>Searching for earlier backups on this computer...</source>
-        <translation>Searching for earlier backups on this computer...</translation>
+        <translation>正在此计算机上搜索以前的备份...</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation>Back</translation>
+        <translation>上一步</translation>
     </message>
     <message>
         <source>%1 / %2</source>
@@ -597,27 +597,27 @@
     </message>
     <message>
         <source>Start now</source>
-        <translation>Start now</translation>
+        <translation>立即开始</translation>
     </message>
     <message>
         <source>Backing up %1</source>
-        <translation>Backing up %1</translation>
+        <translation>正在备份 %1</translation>
     </message>
     <message>
         <source>The proxy server requires authentication</source>
-        <translation>The proxy server requires authentication</translation>
+        <translation>代理服务器要求身份验证</translation>
     </message>
     <message>
         <source>Server</source>
-        <translation>Server</translation>
+        <translation>服务器</translation>
     </message>
     <message>
         <source>Choose the folder to back up</source>
-        <translation>Choose the folder to back up</translation>
+        <translation>选择要备份的文件夹</translation>
     </message>
     <message>
         <source>A session with the server could not be created.</source>
-        <translation>A session with the server could not be created.</translation>
+        <translation>无法创建与服务器的会话。</translation>
     </message>
     <message>
         <source>Skylet Backup is ready.</source>
@@ -625,35 +625,35 @@
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Cancel</translation>
+        <translation>取消</translation>
     </message>
     <message>
         <source>This version of Skylet Backup is no longer supported. Please upgrade.</source>
-        <translation>This version of Skylet Backup is no longer supported. Please upgrade.</translation>
+        <translation>此版本的 Skylet Backup 已不再受支持。请升级。</translation>
     </message>
     <message>
         <source>Excluded file extensions</source>
-        <translation>Excluded file extensions</translation>
+        <translation>排除的文件扩展名</translation>
     </message>
     <message>
         <source>Applying settings...</source>
-        <translation>Applying settings...</translation>
+        <translation>正在应用设置...</translation>
     </message>
     <message>
         <source>Updating...</source>
-        <translation>Updating...</translation>
+        <translation>正在更新...</translation>
     </message>
     <message>
         <source>Look for a backup made earlier on this computer</source>
-        <translation>Look for a backup made earlier on this computer</translation>
+        <translation>查找此计算机上以前创建的备份</translation>
     </message>
     <message>
         <source>Start Skylet Backup when I log in</source>
-        <translation>Start Skylet Backup when I log in</translation>
+        <translation>登录时启动 Skylet Backup</translation>
     </message>
     <message>
         <source>Check the settings below, then click Done to start the backup.</source>
-        <translation>Check the settings below, then click Done to start the backup.</translation>
+        <translation>请检查以下设置，然后单击“完成”开始备份。</translation>
     </message>
 </context>
 </TS>

@@ -5,15 +5,15 @@
     <name>global</name>
     <message>
         <source>Last backup: %1</source>
-        <translation>Last backup: %1</translation>
+        <translation>上次備份：%1</translation>
     </message>
     <message>
         <source>Skip files and folders whose names begin with a dot</source>
-        <translation>Skip files and folders whose names begin with a dot</translation>
+        <translation>略過名稱以點開頭的檔案和資料夾</translation>
     </message>
     <message>
         <source>Please check your user name and password.</source>
-        <translation>Please check your user name and password.</translation>
+        <translation>請檢查您的使用者名稱和密碼。</translation>
     </message>
     <message>
         <source>Skylet Backup</source>
@@ -21,167 +21,167 @@
     </message>
     <message>
         <source>The automatic connection ID is invalid.</source>
-        <translation>The automatic connection ID is invalid.</translation>
+        <translation>自動連線 ID 無效。</translation>
     </message>
     <message>
         <source>The selected backup folder is invalid. Please choose another folder.</source>
-        <translation>The selected backup folder is invalid. Please choose another folder.</translation>
+        <translation>所選的備份資料夾無效。請選擇其他資料夾。</translation>
     </message>
     <message>
         <source>Enter the address of your backup server and your account details.</source>
-        <translation>Enter the address of your backup server and your account details.</translation>
+        <translation>請輸入備份伺服器的位址和您的帳戶資訊。</translation>
     </message>
     <message>
         <source>User name:</source>
-        <translation>User name:</translation>
+        <translation>使用者名稱：</translation>
     </message>
     <message>
         <source>The backup direction of this task does not match the server settings.</source>
-        <translation>The backup direction of this task does not match the server settings.</translation>
+        <translation>此任務的備份方向與伺服器設定不符。</translation>
     </message>
     <message>
         <source>Enter the verification code from your authenticator app:</source>
-        <translation>Enter the verification code from your authenticator app:</translation>
+        <translation>請輸入驗證器應用程式中顯示的驗證碼：</translation>
     </message>
     <message>
         <source>The shared folder on the server has reached its quota.</source>
-        <translation>The shared folder on the server has reached its quota.</translation>
+        <translation>伺服器上的共用資料夾已達到配額上限。</translation>
     </message>
     <message>
         <source>The server certificate could not be verified.</source>
-        <translation>The server certificate could not be verified.</translation>
+        <translation>無法驗證伺服器憑證。</translation>
     </message>
     <message>
         <source>Connection</source>
-        <translation>Connection</translation>
+        <translation>連線</translation>
     </message>
     <message>
         <source>Proxy</source>
-        <translation>Proxy</translation>
+        <translation>代理伺服器</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation>Done</translation>
+        <translation>完成</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation>Exit</translation>
+        <translation>結束</translation>
     </message>
     <message>
         <source>Choose the local folders to back up and where to store them on the server.</source>
-        <translation>Choose the local folders to back up and where to store them on the server.</translation>
+        <translation>選擇要備份的本機資料夾，以及它們在伺服器上的儲存位置。</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation>Completed</translation>
+        <translation>已完成</translation>
     </message>
     <message>
         <source>The backup task on the server has been changed by another computer.</source>
-        <translation>The backup task on the server has been changed by another computer.</translation>
+        <translation>伺服器上的備份任務已被另一部電腦變更。</translation>
     </message>
     <message>
         <source>The local backup folder cannot be found.</source>
-        <translation>The local backup folder cannot be found.</translation>
+        <translation>找不到本機備份資料夾。</translation>
     </message>
     <message>
         <source>Server address:</source>
-        <translation>Server address:</translation>
+        <translation>伺服器位址：</translation>
     </message>
     <message>
         <source>Need help? The online help explains every step of the setup.</source>
-        <translation>Need help? The online help explains every step of the setup.</translation>
+        <translation>需要協助嗎？線上說明會逐步解說設定的每個步驟。</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation>OK</translation>
+        <translation>確定</translation>
     </message>
     <message>
         <source>The local database is damaged or cannot be opened.</source>
-        <translation>The local database is damaged or cannot be opened.</translation>
+        <translation>本機資料庫已損毀或無法開啟。</translation>
     </message>
     <message>
         <source>Your files, safely backed up.</source>
-        <translation>Your files, safely backed up.</translation>
+        <translation>您的檔案，安全備份。</translation>
     </message>
     <message>
         <source>Use a monochrome tray icon</source>
-        <translation>Use a monochrome tray icon</translation>
+        <translation>使用單色系統匣圖示</translation>
     </message>
     <message>
         <source>The shared folder on the server is not mounted.</source>
-        <translation>The shared folder on the server is not mounted.</translation>
+        <translation>伺服器上的共用資料夾未掛載。</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation>Progress</translation>
+        <translation>進度</translation>
     </message>
     <message>
         <source>Open Skylet Backup</source>
-        <translation>Open Skylet Backup</translation>
+        <translation>開啟 Skylet Backup</translation>
     </message>
     <message>
         <source>The server sent a response that could not be understood.</source>
-        <translation>The server sent a response that could not be understood.</translation>
+        <translation>伺服器傳回了無法辨識的回應。</translation>
     </message>
     <message>
         <source>The backup folder is on a volume that is not mounted.</source>
-        <translation>The backup folder is on a volume that is not mounted.</translation>
+        <translation>備份資料夾所在的磁碟區未掛載。</translation>
     </message>
     <message>
         <source>Unlink</source>
-        <translation>Unlink</translation>
+        <translation>取消連結</translation>
     </message>
     <message>
         <source>There is not enough free space on the local disk.</source>
-        <translation>There is not enough free space on the local disk.</translation>
+        <translation>本機磁碟空間不足。</translation>
     </message>
     <message>
         <source>The home folder service is disabled for your account on the server.</source>
-        <translation>The home folder service is disabled for your account on the server.</translation>
+        <translation>伺服器已對您的帳戶停用主資料夾服務。</translation>
     </message>
     <message>
         <source>Backup is up to date</source>
-        <translation>Backup is up to date</translation>
+        <translation>備份已是最新狀態</translation>
     </message>
     <message>
         <source>There is not enough free space for the selected folder.</source>
-        <translation>There is not enough free space for the selected folder.</translation>
+        <translation>可用空間不足以容納所選資料夾。</translation>
     </message>
     <message>
         <source>Skylet Backup keeps a copy of your files on your own server.</source>
-        <translation>Skylet Backup keeps a copy of your files on your own server.</translation>
+        <translation>Skylet Backup 會在您自己的伺服器上保存檔案的副本。</translation>
     </message>
     <message>
         <source>The backup failed.</source>
-        <translation>The backup failed.</translation>
+        <translation>備份失敗。</translation>
     </message>
     <message>
         <source>Path</source>
-        <translation>Path</translation>
+        <translation>路徑</translation>
     </message>
     <message>
         <source>Manual proxy configuration</source>
-        <translation>Manual proxy configuration</translation>
+        <translation>手動設定代理伺服器</translation>
     </message>
     <message>
         <source>Destination</source>
-        <translation>Destination</translation>
+        <translation>目的地</translation>
     </message>
     <message>
         <source>A verification code is required to sign in.</source>
-        <translation>A verification code is required to sign in.</translation>
+        <translation>登入需要驗證碼。</translation>
     </message>
     <message>
         <source>Unlink this computer from the server? Backups already stored stay on the server.</source>
-        <translation>Unlink this computer from the server? Backups already stored stay on the server.</translation>
+        <translation>要取消此電腦與伺服器的連結嗎？已儲存的備份會保留在伺服器上。</translation>
     </message>
     <message>
         <source>Resume</source>
-        <translation>Resume</translation>
+        <translation>繼續</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation>Password:</translation>
+        <translation>密碼：</translation>
     </message>
     <message>
         <source>Skylet Backup is initializing...</source>
@@ -189,407 +189,407 @@
     </message>
     <message>
         <source>No folder is selected. Please choose at least one folder to back up.</source>
-        <translation>No folder is selected. Please choose at least one folder to back up.</translation>
+        <translation>未選擇任何資料夾。請至少選擇一個要備份的資料夾。</translation>
     </message>
     <message>
         <source>Use the system proxy settings</source>
-        <translation>Use the system proxy settings</translation>
+        <translation>使用系統代理伺服器設定</translation>
     </message>
     <message>
         <source>Not now</source>
-        <translation>Not now</translation>
+        <translation>稍後再說</translation>
     </message>
     <message>
         <source>Local folders</source>
-        <translation>Local folders</translation>
+        <translation>本機資料夾</translation>
     </message>
     <message>
         <source>File</source>
-        <translation>File</translation>
+        <translation>檔案</translation>
     </message>
     <message>
         <source>Please enter a user name for the proxy server.</source>
-        <translation>Please enter a user name for the proxy server.</translation>
+        <translation>請輸入代理伺服器的使用者名稱。</translation>
     </message>
     <message>
         <source>Filter</source>
-        <translation>Filter</translation>
+        <translation>篩選</translation>
     </message>
     <message>
         <source>The certificate of the server has changed since the last connection.</source>
-        <translation>The certificate of the server has changed since the last connection.</translation>
+        <translation>伺服器憑證自上次連線後已變更。</translation>
     </message>
     <message>
         <source>Unlinking...</source>
-        <translation>Unlinking...</translation>
+        <translation>正在取消連結...</translation>
     </message>
     <message>
         <source>Use a secure connection (SSL)</source>
-        <translation>Use a secure connection (SSL)</translation>
+        <translation>使用安全連線（SSL）</translation>
     </message>
     <message>
         <source>Version: %1</source>
-        <translation>Version: %1</translation>
+        <translation>版本：%1</translation>
     </message>
     <message>
         <source>Transfer queue</source>
-        <translation>Transfer queue</translation>
+        <translation>傳輸佇列</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation>Pause</translation>
+        <translation>暫停</translation>
     </message>
     <message>
         <source>The source folder is read-only. Its files can be backed up but not restored into it.</source>
-        <translation>The source folder is read-only. Its files can be backed up but not restored into it.</translation>
+        <translation>來源資料夾為唯讀。其中的檔案可以備份，但無法還原到此資料夾。</translation>
     </message>
     <message>
         <source>This folder is read-only.</source>
-        <translation>This folder is read-only.</translation>
+        <translation>此資料夾為唯讀。</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation>Error</translation>
+        <translation>錯誤</translation>
     </message>
     <message>
         <source>Backup paused</source>
-        <translation>Backup paused</translation>
+        <translation>備份已暫停</translation>
     </message>
     <message>
         <source>Upgrade Skylet Backup</source>
-        <translation>Upgrade Skylet Backup</translation>
+        <translation>升級 Skylet Backup</translation>
     </message>
     <message>
         <source>The new language takes effect after Skylet Backup restarts.</source>
-        <translation>The new language takes effect after Skylet Backup restarts.</translation>
+        <translation>新語言將在 Skylet Backup 重新啟動後生效。</translation>
     </message>
     <message>
         <source>The proxy port must be a number from 1 to 65535.</source>
-        <translation>The proxy port must be a number from 1 to 65535.</translation>
+        <translation>代理伺服器連接埠必須是 1 到 65535 之間的數字。</translation>
     </message>
     <message>
         <source>Uploading</source>
-        <translation>Uploading</translation>
+        <translation>正在上傳</translation>
     </message>
     <message>
         <source>The server certificate has changed. Make sure that you are connecting to the right server.</source>
-        <translation>The server certificate has changed. Make sure that you are connecting to the right server.</translation>
+        <translation>伺服器憑證已變更。請確認您連線的是正確的伺服器。</translation>
     </message>
     <message>
         <source>The server does not accept connections from this IP address.</source>
-        <translation>The server does not accept connections from this IP address.</translation>
+        <translation>伺服器不接受來自此 IP 位址的連線。</translation>
     </message>
     <message>
         <source>Testing the connection...</source>
-        <translation>Testing the connection...</translation>
+        <translation>正在測試連線...</translation>
     </message>
     <message>
         <source>A secure connection to the server could not be established.</source>
-        <translation>A secure connection to the server could not be established.</translation>
+        <translation>無法與伺服器建立安全連線。</translation>
     </message>
     <message>
         <source>Not needed</source>
-        <translation>Not needed</translation>
+        <translation>不需要</translation>
     </message>
     <message>
         <source>Port:</source>
-        <translation>Port:</translation>
+        <translation>連接埠：</translation>
     </message>
     <message>
         <source>Connect to your server</source>
-        <translation>Connect to your server</translation>
+        <translation>連線到您的伺服器</translation>
     </message>
     <message>
         <source>The verification code is incorrect.</source>
-        <translation>The verification code is incorrect.</translation>
+        <translation>驗證碼不正確。</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation>Select</translation>
+        <translation>選取</translation>
     </message>
     <message>
         <source>A shared folder with this name already exists.</source>
-        <translation>A shared folder with this name already exists.</translation>
+        <translation>已存在同名的共用資料夾。</translation>
     </message>
     <message>
         <source>This wizard helps you set up the backup of your computer.</source>
-        <translation>This wizard helps you set up the backup of your computer.</translation>
+        <translation>此精靈會協助您設定電腦的備份。</translation>
     </message>
     <message>
         <source>Connecting...</source>
-        <translation>Connecting...</translation>
+        <translation>正在連線...</translation>
     </message>
     <message>
         <source>Sharing enabled</source>
-        <translation>Sharing enabled</translation>
+        <translation>已啟用共用</translation>
     </message>
     <message>
         <source>About</source>
-        <translation>About</translation>
+        <translation>關於</translation>
     </message>
     <message>
         <source>You do not have permission to access the selected folder.</source>
-        <translation>You do not have permission to access the selected folder.</translation>
+        <translation>您沒有存取所選資料夾的權限。</translation>
     </message>
     <message>
         <source>Your storage quota on the server is full.</source>
-        <translation>Your storage quota on the server is full.</translation>
+        <translation>您在伺服器上的儲存配額已滿。</translation>
     </message>
     <message>
         <source>Double-click to edit the file extension.</source>
-        <translation>Double-click to edit the file extension.</translation>
+        <translation>按兩下以編輯副檔名。</translation>
     </message>
     <message>
         <source>Continue</source>
-        <translation>Continue</translation>
+        <translation>繼續</translation>
     </message>
     <message>
         <source>Maximum file size (MB):</source>
-        <translation>Maximum file size (MB):</translation>
+        <translation>檔案大小上限（MB）：</translation>
     </message>
     <message>
         <source>Backing up...</source>
-        <translation>Backing up...</translation>
+        <translation>正在備份...</translation>
     </message>
     <message>
         <source>The selected folder is larger than the quota left on the server.</source>
-        <translation>The selected folder is larger than the quota left on the server.</translation>
+        <translation>所選資料夾大於伺服器上的剩餘配額。</translation>
     </message>
     <message>
         <source>Too many failed attempts. Please try again later.</source>
-        <translation>Too many failed attempts. Please try again later.</translation>
+        <translation>失敗次數過多。請稍後再試。</translation>
     </message>
     <message>
         <source>Enter 0 to back up files of any size.</source>
-        <translation>Enter 0 to back up files of any size.</translation>
+        <translation>輸入 0 可備份任意大小的檔案。</translation>
     </message>
     <message>
         <source>An unexpected error occurred.</source>
-        <translation>An unexpected error occurred.</translation>
+        <translation>發生未預期的錯誤。</translation>
     </message>
     <message>
         <source>Skylet Backup could not be initialized.</source>
-        <translation>Skylet Backup could not be initialized.</translation>
+        <translation>無法初始化 Skylet Backup。</translation>
     </message>
     <message>
         <source>The backup task on the server does not belong to this computer.</source>
-        <translation>The backup task on the server does not belong to this computer.</translation>
+        <translation>伺服器上的備份任務不屬於此電腦。</translation>
     </message>
     <message>
         <source>Choose a folder on the server:</source>
-        <translation>Choose a folder on the server:</translation>
+        <translation>選擇伺服器上的資料夾：</translation>
     </message>
     <message>
         <source>The user name or password is incorrect.</source>
-        <translation>The user name or password is incorrect.</translation>
+        <translation>使用者名稱或密碼不正確。</translation>
     </message>
     <message>
         <source>Language:</source>
-        <translation>Language:</translation>
+        <translation>語言：</translation>
     </message>
     <message>
         <source>System default</source>
-        <translation>System default</translation>
+        <translation>系統預設</translation>
     </message>
     <message>
         <source>Connect anyway</source>
-        <translation>Connect anyway</translation>
+        <translation>仍要連線</translation>
     </message>
     <message>
         <source>Choose the folder on this computer that you want to back up.</source>
-        <translation>Choose the folder on this computer that you want to back up.</translation>
+        <translation>選擇此電腦上要備份的資料夾。</translation>
     </message>
     <message>
         <source>The server requires two-step verification for your account. Please turn it on first.</source>
-        <translation>The server requires two-step verification for your account. Please turn it on first.</translation>
+        <translation>伺服器要求您的帳戶使用兩步驟驗證。請先啟用兩步驟驗證。</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation>Next</translation>
+        <translation>下一步</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation>Apply</translation>
+        <translation>套用</translation>
     </message>
     <message>
         <source>Please enter the proxy address and port.</source>
-        <translation>Please enter the proxy address and port.</translation>
+        <translation>請輸入代理伺服器位址和連接埠。</translation>
     </message>
     <message>
         <source>Your account is disabled on the server.</source>
-        <translation>Your account is disabled on the server.</translation>
+        <translation>您的帳戶在伺服器上已被停用。</translation>
     </message>
     <message>
         <source>This folder is already backed up by another task.</source>
-        <translation>This folder is already backed up by another task.</translation>
+        <translation>此資料夾已由另一個任務備份。</translation>
     </message>
     <message>
         <source>There is no valid folder to back up.</source>
-        <translation>There is no valid folder to back up.</translation>
+        <translation>沒有可備份的有效資料夾。</translation>
     </message>
     <message>
         <source>Waiting for the file to be unlocked</source>
-        <translation>Waiting for the file to be unlocked</translation>
+        <translation>正在等待檔案解除鎖定</translation>
     </message>
     <message>
         <source>No proxy</source>
-        <translation>No proxy</translation>
+        <translation>不使用代理伺服器</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation>Help</translation>
+        <translation>說明</translation>
     </message>
     <message>
         <source>The server version is not supported. Please update the server.</source>
-        <translation>The server version is not supported. Please update the server.</translation>
+        <translation>不支援此伺服器版本。請更新伺服器。</translation>
     </message>
     <message>
         <source>Choose a folder on this computer</source>
-        <translation>Choose a folder on this computer</translation>
+        <translation>選擇此電腦上的資料夾</translation>
     </message>
     <message>
         <source>Files larger than this size are not backed up.</source>
-        <translation>Files larger than this size are not backed up.</translation>
+        <translation>大於此大小的檔案不會備份。</translation>
     </message>
     <message>
         <source>Keep files on the server when they are deleted locally</source>
-        <translation>Keep files on the server when they are deleted locally</translation>
+        <translation>在本機刪除檔案時保留伺服器上的檔案</translation>
     </message>
     <message>
         <source>The network is unavailable. Please check your connection.</source>
-        <translation>The network is unavailable. Please check your connection.</translation>
+        <translation>無法使用網路。請檢查您的網路連線。</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation>Status</translation>
+        <translation>狀態</translation>
     </message>
     <message>
         <source>Choose source folders</source>
-        <translation>Choose source folders</translation>
+        <translation>選擇來源資料夾</translation>
     </message>
     <message>
         <source>Read-only folders are backed up, but files cannot be restored into them.</source>
-        <translation>Read-only folders are backed up, but files cannot be restored into them.</translation>
+        <translation>唯讀資料夾會進行備份，但無法將檔案還原到其中。</translation>
     </message>
     <message>
         <source>Address:</source>
-        <translation>Address:</translation>
+        <translation>位址：</translation>
     </message>
     <message>
         <source>Security warning</source>
-        <translation>Security warning</translation>
+        <translation>安全性警告</translation>
     </message>
     <message>
         <source>Waiting</source>
-        <translation>Waiting</translation>
+        <translation>等待中</translation>
     </message>
     <message>
         <source>Downloading the update...</source>
-        <translation>Downloading the update...</translation>
+        <translation>正在下載更新...</translation>
     </message>
     <message>
         <source>Welcome to Skylet Backup</source>
-        <translation>Welcome to Skylet Backup</translation>
+        <translation>歡迎使用 Skylet Backup</translation>
     </message>
     <message>
         <source>Proxy user name:</source>
-        <translation>Proxy user name:</translation>
+        <translation>代理伺服器使用者名稱：</translation>
     </message>
     <message>
         <source>Connect through the FarLink relay</source>
-        <translation>Connect through the FarLink relay</translation>
+        <translation>透過 FarLink 中繼連線</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation>Account</translation>
+        <translation>帳戶</translation>
     </message>
     <message>
         <source>The request could not be processed.</source>
-        <translation>The request could not be processed.</translation>
+        <translation>無法處理此要求。</translation>
     </message>
     <message>
         <source>The shared folder does not exist on the server.</source>
-        <translation>The shared folder does not exist on the server.</translation>
+        <translation>伺服器上不存在此共用資料夾。</translation>
     </message>
     <message>
         <source>%1 upgrade failed (error code: %2).</source>
-        <translation>%1 upgrade failed (error code: %2).</translation>
+        <translation>%1 升級失敗（錯誤代碼：%2）。</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation>Summary</translation>
+        <translation>摘要</translation>
     </message>
     <message>
         <source>Preparing</source>
-        <translation>Preparing</translation>
+        <translation>準備中</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation>Options</translation>
+        <translation>選項</translation>
     </message>
     <message>
         <source>The selected folder on the server is read-only.</source>
-        <translation>The selected folder on the server is read-only.</translation>
+        <translation>伺服器上所選的資料夾為唯讀。</translation>
     </message>
     <message>
         <source>Backup stopped with errors</source>
-        <translation>Backup stopped with errors</translation>
+        <translation>備份因發生錯誤而停止</translation>
     </message>
     <message>
         <source>Click here to update Skylet Backup.</source>
-        <translation>Click here to update Skylet Backup.</translation>
+        <translation>按一下這裡以更新 Skylet Backup。</translation>
     </message>
     <message>
         <source>Read-only</source>
-        <translation>Read-only</translation>
+        <translation>唯讀</translation>
     </message>
     <message>
         <source>The server administrator does not allow automatic connections.</source>
-        <translation>The server administrator does not allow automatic connections.</translation>
+        <translation>伺服器管理員不允許自動連線。</translation>
     </message>
     <message>
         <source>The selected folder overlaps a folder that is already backed up.</source>
-        <translation>The selected folder overlaps a folder that is already backed up.</translation>
+        <translation>所選資料夾與已備份的資料夾重疊。</translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation>Advanced</translation>
+        <translation>進階</translation>
     </message>
     <message>
         <source>Processing %1 file(s)...</source>
-        <translation>Processing %1 file(s)...</translation>
+        <translation>正在處理 %1 個檔案...</translation>
     </message>
     <message>
         <source>Excluded paths</source>
-        <translation>Excluded paths</translation>
+        <translation>排除的路徑</translation>
     </message>
     <message>
         <source>You do not have permission to write to the shared folder.</source>
-        <translation>You do not have permission to write to the shared folder.</translation>
+        <translation>您沒有寫入此共用資料夾的權限。</translation>
     </message>
     <message>
         <source>Files with these extensions are not backed up:</source>
-        <translation>Files with these extensions are not backed up:</translation>
+        <translation>不備份具有以下副檔名的檔案：</translation>
     </message>
     <message>
         <source>Authentication failed.</source>
-        <translation>Authentication failed.</translation>
+        <translation>驗證失敗。</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation>Settings</translation>
+        <translation>設定</translation>
     </message>
     <message>
         <source>The upgrade failed.</source>
-        <translation>The upgrade failed.</translation>
+        <translation>升級失敗。</translation>
     </message>
     <message>
         <source>Searching for earlier backups on this computer...</source>
-        <translation>Searching for earlier backups on this computer...</translation>
+        <translation>正在此電腦上搜尋先前的備份...</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation>Back</translation>
+        <translation>上一步</translation>
     </message>
     <message>
         <source>%1 / %2</source>
@@ -597,27 +597,27 @@
     </message>
     <message>
         <source>Start now</source>
-        <translation>Start now</translation>
+        <translation>立即開始</translation>
     </message>
     <message>
         <source>Backing up %1</source>
-        <translation>Backing up %1</translation>
+        <translation>正在備份 %1</translation>
     </message>
     <message>
         <source>The proxy server requires authentication</source>
-        <translation>The proxy server requires authentication</translation>
+        <translation>代理伺服器需要驗證</translation>
     </message>
     <message>
         <source>Server</source>
-        <translation>Server</translation>
+        <translation>伺服器</translation>
     </message>
     <message>
         <source>Choose the folder to back up</source>
-        <translation>Choose the folder to back up</translation>
+        <translation>選擇要備份的資料夾</translation>
     </message>
     <message>
         <source>A session with the server could not be created.</source>
-        <translation>A session with the server could not be created.</translation>
+        <translation>無法建立與伺服器的工作階段。</translation>
     </message>
     <message>
         <source>Skylet Backup is ready.</source>
@@ -625,35 +625,35 @@
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Cancel</translation>
+        <translation>取消</translation>
     </message>
     <message>
         <source>This version of Skylet Backup is no longer supported. Please upgrade.</source>
-        <translation>This version of Skylet Backup is no longer supported. Please upgrade.</translation>
+        <translation>此版本的 Skylet Backup 已不再受支援。請升級。</translation>
     </message>
     <message>
         <source>Excluded file extensions</source>
-        <translation>Excluded file extensions</translation>
+        <translation>排除的副檔名</translation>
     </message>
     <message>
         <source>Applying settings...</source>
-        <translation>Applying settings...</translation>
+        <translation>正在套用設定...</translation>
     </message>
     <message>
         <source>Updating...</source>
-        <translation>Updating...</translation>
+        <translation>正在更新...</translation>
     </message>
     <message>
         <source>Look for a backup made earlier on this computer</source>
-        <translation>Look for a backup made earlier on this computer</translation>
+        <translation>尋找先前在此電腦上建立的備份</translation>
     </message>
     <message>
         <source>Start Skylet Backup when I log in</source>
-        <translation>Start Skylet Backup when I log in</translation>
+        <translation>登入時啟動 Skylet Backup</translation>
     </message>
     <message>
         <source>Check the settings below, then click Done to start the backup.</source>
-        <translation>Check the settings below, then click Done to start the backup.</translation>
+        <translation>請檢查下列設定，然後按一下「完成」開始備份。</translation>
     </message>
 </context>
 </TS>
