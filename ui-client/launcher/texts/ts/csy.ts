@@ -5,15 +5,15 @@
     <name>global</name>
     <message>
         <source>Last backup: %1</source>
-        <translation>Last backup: %1</translation>
+        <translation>Poslední záloha: %1</translation>
     </message>
     <message>
         <source>Skip files and folders whose names begin with a dot</source>
-        <translation>Skip files and folders whose names begin with a dot</translation>
+        <translation>Přeskakovat soubory a složky, jejichž názvy začínají tečkou</translation>
     </message>
     <message>
         <source>Please check your user name and password.</source>
-        <translation>Please check your user name and password.</translation>
+        <translation>Zkontrolujte prosím uživatelské jméno a heslo.</translation>
     </message>
     <message>
         <source>Skylet Backup</source>
@@ -21,75 +21,75 @@
     </message>
     <message>
         <source>The automatic connection ID is invalid.</source>
-        <translation>The automatic connection ID is invalid.</translation>
+        <translation>Identifikátor automatického připojení je neplatný.</translation>
     </message>
     <message>
         <source>The selected backup folder is invalid. Please choose another folder.</source>
-        <translation>The selected backup folder is invalid. Please choose another folder.</translation>
+        <translation>Vybraná složka pro zálohování je neplatná. Vyberte prosím jinou složku.</translation>
     </message>
     <message>
         <source>Enter the address of your backup server and your account details.</source>
-        <translation>Enter the address of your backup server and your account details.</translation>
+        <translation>Zadejte adresu zálohovacího serveru a údaje svého účtu.</translation>
     </message>
     <message>
         <source>User name:</source>
-        <translation>User name:</translation>
+        <translation>Uživatelské jméno:</translation>
     </message>
     <message>
         <source>The backup direction of this task does not match the server settings.</source>
-        <translation>The backup direction of this task does not match the server settings.</translation>
+        <translation>Směr zálohování této úlohy neodpovídá nastavení serveru.</translation>
     </message>
     <message>
         <source>Enter the verification code from your authenticator app:</source>
-        <translation>Enter the verification code from your authenticator app:</translation>
+        <translation>Zadejte ověřovací kód z ověřovací aplikace:</translation>
     </message>
     <message>
         <source>The shared folder on the server has reached its quota.</source>
-        <translation>The shared folder on the server has reached its quota.</translation>
+        <translation>Sdílená složka na serveru dosáhla své kvóty.</translation>
     </message>
     <message>
         <source>The server certificate could not be verified.</source>
-        <translation>The server certificate could not be verified.</translation>
+        <translation>Certifikát serveru se nepodařilo ověřit.</translation>
     </message>
     <message>
         <source>Connection</source>
-        <translation>Connection</translation>
+        <translation>Připojení</translation>
     </message>
     <message>
         <source>Proxy</source>
-        <translation>Proxy</translation>
+        <translation>Proxy server</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation>Done</translation>
+        <translation>Hotovo</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation>Exit</translation>
+        <translation>Ukončit</translation>
     </message>
     <message>
         <source>Choose the local folders to back up and where to store them on the server.</source>
-        <translation>Choose the local folders to back up and where to store them on the server.</translation>
+        <translation>Vyberte místní složky, které chcete zálohovat, a místo jejich uložení na serveru.</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation>Completed</translation>
+        <translation>Dokončeno</translation>
     </message>
     <message>
         <source>The backup task on the server has been changed by another computer.</source>
-        <translation>The backup task on the server has been changed by another computer.</translation>
+        <translation>Úloha zálohování na serveru byla změněna z jiného počítače.</translation>
     </message>
     <message>
         <source>The local backup folder cannot be found.</source>
-        <translation>The local backup folder cannot be found.</translation>
+        <translation>Místní složku pro zálohování nelze najít.</translation>
     </message>
     <message>
         <source>Server address:</source>
-        <translation>Server address:</translation>
+        <translation>Adresa serveru:</translation>
     </message>
     <message>
         <source>Need help? The online help explains every step of the setup.</source>
-        <translation>Need help? The online help explains every step of the setup.</translation>
+        <translation>Potřebujete pomoc? Online nápověda vysvětluje každý krok nastavení.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -97,91 +97,91 @@
     </message>
     <message>
         <source>The local database is damaged or cannot be opened.</source>
-        <translation>The local database is damaged or cannot be opened.</translation>
+        <translation>Místní databáze je poškozená nebo ji nelze otevřít.</translation>
     </message>
     <message>
         <source>Your files, safely backed up.</source>
-        <translation>Your files, safely backed up.</translation>
+        <translation>Vaše soubory, bezpečně zálohované.</translation>
     </message>
     <message>
         <source>Use a monochrome tray icon</source>
-        <translation>Use a monochrome tray icon</translation>
+        <translation>Používat monochromatickou ikonu v oznamovací oblasti</translation>
     </message>
     <message>
         <source>The shared folder on the server is not mounted.</source>
-        <translation>The shared folder on the server is not mounted.</translation>
+        <translation>Sdílená složka na serveru není připojena.</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation>Progress</translation>
+        <translation>Průběh</translation>
     </message>
     <message>
         <source>Open Skylet Backup</source>
-        <translation>Open Skylet Backup</translation>
+        <translation>Otevřít Skylet Backup</translation>
     </message>
     <message>
         <source>The server sent a response that could not be understood.</source>
-        <translation>The server sent a response that could not be understood.</translation>
+        <translation>Server odeslal nesrozumitelnou odpověď.</translation>
     </message>
     <message>
         <source>The backup folder is on a volume that is not mounted.</source>
-        <translation>The backup folder is on a volume that is not mounted.</translation>
+        <translation>Složka pro zálohování je na svazku, který není připojen.</translation>
     </message>
     <message>
         <source>Unlink</source>
-        <translation>Unlink</translation>
+        <translation>Odpojit</translation>
     </message>
     <message>
         <source>There is not enough free space on the local disk.</source>
-        <translation>There is not enough free space on the local disk.</translation>
+        <translation>Na místním disku není dostatek volného místa.</translation>
     </message>
     <message>
         <source>The home folder service is disabled for your account on the server.</source>
-        <translation>The home folder service is disabled for your account on the server.</translation>
+        <translation>Služba domovské složky je pro váš účet na serveru zakázána.</translation>
     </message>
     <message>
         <source>Backup is up to date</source>
-        <translation>Backup is up to date</translation>
+        <translation>Záloha je aktuální</translation>
     </message>
     <message>
         <source>There is not enough free space for the selected folder.</source>
-        <translation>There is not enough free space for the selected folder.</translation>
+        <translation>Pro vybranou složku není dostatek volného místa.</translation>
     </message>
     <message>
         <source>Skylet Backup keeps a copy of your files on your own server.</source>
-        <translation>Skylet Backup keeps a copy of your files on your own server.</translation>
+        <translation>Skylet Backup uchovává kopii vašich souborů na vašem vlastním serveru.</translation>
     </message>
     <message>
         <source>The backup failed.</source>
-        <translation>The backup failed.</translation>
+        <translation>Zálohování se nezdařilo.</translation>
     </message>
     <message>
         <source>Path</source>
-        <translation>Path</translation>
+        <translation>Cesta</translation>
     </message>
     <message>
         <source>Manual proxy configuration</source>
-        <translation>Manual proxy configuration</translation>
+        <translation>Ruční konfigurace proxy serveru</translation>
     </message>
     <message>
         <source>Destination</source>
-        <translation>Destination</translation>
+        <translation>Cíl</translation>
     </message>
     <message>
         <source>A verification code is required to sign in.</source>
-        <translation>A verification code is required to sign in.</translation>
+        <translation>K přihlášení je vyžadován ověřovací kód.</translation>
     </message>
     <message>
         <source>Unlink this computer from the server? Backups already stored stay on the server.</source>
-        <translation>Unlink this computer from the server? Backups already stored stay on the server.</translation>
+        <translation>Odpojit tento počítač od serveru? Již uložené zálohy na serveru zůstanou.</translation>
     </message>
     <message>
         <source>Resume</source>
-        <translation>Resume</translation>
+        <translation>Pokračovat</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation>Password:</translation>
+        <translation>Heslo:</translation>
     </message>
     <message>
         <source>Skylet Backup is initializing...</source>
@@ -189,107 +189,107 @@
     </message>
     <message>
         <source>No folder is selected. Please choose at least one folder to back up.</source>
-        <translation>No folder is selected. Please choose at least one folder to back up.</translation>
+        <translation>Není vybrána žádná složka. Vyberte prosím alespoň jednu složku k zálohování.</translation>
     </message>
     <message>
         <source>Use the system proxy settings</source>
-        <translation>Use the system proxy settings</translation>
+        <translation>Používat systémové nastavení proxy serveru</translation>
     </message>
     <message>
         <source>Not now</source>
-        <translation>Not now</translation>
+        <translation>Teď ne</translation>
     </message>
     <message>
         <source>Local folders</source>
-        <translation>Local folders</translation>
+        <translation>Místní složky</translation>
     </message>
     <message>
         <source>File</source>
-        <translation>File</translation>
+        <translation>Soubor</translation>
     </message>
     <message>
         <source>Please enter a user name for the proxy server.</source>
-        <translation>Please enter a user name for the proxy server.</translation>
+        <translation>Zadejte prosím uživatelské jméno pro proxy server.</translation>
     </message>
     <message>
         <source>Filter</source>
-        <translation>Filter</translation>
+        <translation>Filtr</translation>
     </message>
     <message>
         <source>The certificate of the server has changed since the last connection.</source>
-        <translation>The certificate of the server has changed since the last connection.</translation>
+        <translation>Certifikát serveru se od posledního připojení změnil.</translation>
     </message>
     <message>
         <source>Unlinking...</source>
-        <translation>Unlinking...</translation>
+        <translation>Odpojování...</translation>
     </message>
     <message>
         <source>Use a secure connection (SSL)</source>
-        <translation>Use a secure connection (SSL)</translation>
+        <translation>Používat zabezpečené připojení (SSL)</translation>
     </message>
     <message>
         <source>Version: %1</source>
-        <translation>Version: %1</translation>
+        <translation>Verze: %1</translation>
     </message>
     <message>
         <source>Transfer queue</source>
-        <translation>Transfer queue</translation>
+        <translation>Fronta přenosů</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation>Pause</translation>
+        <translation>Pozastavit</translation>
     </message>
     <message>
         <source>The source folder is read-only. Its files can be backed up but not restored into it.</source>
-        <translation>The source folder is read-only. Its files can be backed up but not restored into it.</translation>
+        <translation>Zdrojová složka je jen pro čtení. Její soubory lze zálohovat, ale nelze je do ní obnovit.</translation>
     </message>
     <message>
         <source>This folder is read-only.</source>
-        <translation>This folder is read-only.</translation>
+        <translation>Tato složka je jen pro čtení.</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation>Error</translation>
+        <translation>Chyba</translation>
     </message>
     <message>
         <source>Backup paused</source>
-        <translation>Backup paused</translation>
+        <translation>Zálohování pozastaveno</translation>
     </message>
     <message>
         <source>Upgrade Skylet Backup</source>
-        <translation>Upgrade Skylet Backup</translation>
+        <translation>Aktualizovat Skylet Backup</translation>
     </message>
     <message>
         <source>The new language takes effect after Skylet Backup restarts.</source>
-        <translation>The new language takes effect after Skylet Backup restarts.</translation>
+        <translation>Nový jazyk se projeví po restartování aplikace Skylet Backup.</translation>
     </message>
     <message>
         <source>The proxy port must be a number from 1 to 65535.</source>
-        <translation>The proxy port must be a number from 1 to 65535.</translation>
+        <translation>Port proxy serveru musí být číslo od 1 do 65535.</translation>
     </message>
     <message>
         <source>Uploading</source>
-        <translation>Uploading</translation>
+        <translation>Odesílání</translation>
     </message>
     <message>
         <source>The server certificate has changed. Make sure that you are connecting to the right server.</source>
-        <translation>The server certificate has changed. Make sure that you are connecting to the right server.</translation>
+        <translation>Certifikát serveru se změnil. Ujistěte se, že se připojujete ke správnému serveru.</translation>
     </message>
     <message>
         <source>The server does not accept connections from this IP address.</source>
-        <translation>The server does not accept connections from this IP address.</translation>
+        <translation>Server nepřijímá připojení z této IP adresy.</translation>
     </message>
     <message>
         <source>Testing the connection...</source>
-        <translation>Testing the connection...</translation>
+        <translation>Testování připojení...</translation>
     </message>
     <message>
         <source>A secure connection to the server could not be established.</source>
-        <translation>A secure connection to the server could not be established.</translation>
+        <translation>Zabezpečené připojení k serveru se nepodařilo navázat.</translation>
     </message>
     <message>
         <source>Not needed</source>
-        <translation>Not needed</translation>
+        <translation>Není potřeba</translation>
     </message>
     <message>
         <source>Port:</source>
@@ -297,299 +297,299 @@
     </message>
     <message>
         <source>Connect to your server</source>
-        <translation>Connect to your server</translation>
+        <translation>Připojte se ke svému serveru</translation>
     </message>
     <message>
         <source>The verification code is incorrect.</source>
-        <translation>The verification code is incorrect.</translation>
+        <translation>Ověřovací kód je nesprávný.</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation>Select</translation>
+        <translation>Vybrat</translation>
     </message>
     <message>
         <source>A shared folder with this name already exists.</source>
-        <translation>A shared folder with this name already exists.</translation>
+        <translation>Sdílená složka s tímto názvem již existuje.</translation>
     </message>
     <message>
         <source>This wizard helps you set up the backup of your computer.</source>
-        <translation>This wizard helps you set up the backup of your computer.</translation>
+        <translation>Tento průvodce vám pomůže nastavit zálohování počítače.</translation>
     </message>
     <message>
         <source>Connecting...</source>
-        <translation>Connecting...</translation>
+        <translation>Připojování...</translation>
     </message>
     <message>
         <source>Sharing enabled</source>
-        <translation>Sharing enabled</translation>
+        <translation>Sdílení zapnuto</translation>
     </message>
     <message>
         <source>About</source>
-        <translation>About</translation>
+        <translation>O aplikaci</translation>
     </message>
     <message>
         <source>You do not have permission to access the selected folder.</source>
-        <translation>You do not have permission to access the selected folder.</translation>
+        <translation>Nemáte oprávnění k přístupu k vybrané složce.</translation>
     </message>
     <message>
         <source>Your storage quota on the server is full.</source>
-        <translation>Your storage quota on the server is full.</translation>
+        <translation>Vaše kvóta úložiště na serveru je vyčerpána.</translation>
     </message>
     <message>
         <source>Double-click to edit the file extension.</source>
-        <translation>Double-click to edit the file extension.</translation>
+        <translation>Dvojitým kliknutím upravíte příponu souboru.</translation>
     </message>
     <message>
         <source>Continue</source>
-        <translation>Continue</translation>
+        <translation>Pokračovat</translation>
     </message>
     <message>
         <source>Maximum file size (MB):</source>
-        <translation>Maximum file size (MB):</translation>
+        <translation>Maximální velikost souboru (MB):</translation>
     </message>
     <message>
         <source>Backing up...</source>
-        <translation>Backing up...</translation>
+        <translation>Zálohování...</translation>
     </message>
     <message>
         <source>The selected folder is larger than the quota left on the server.</source>
-        <translation>The selected folder is larger than the quota left on the server.</translation>
+        <translation>Vybraná složka je větší než zbývající kvóta na serveru.</translation>
     </message>
     <message>
         <source>Too many failed attempts. Please try again later.</source>
-        <translation>Too many failed attempts. Please try again later.</translation>
+        <translation>Příliš mnoho neúspěšných pokusů. Zkuste to prosím později.</translation>
     </message>
     <message>
         <source>Enter 0 to back up files of any size.</source>
-        <translation>Enter 0 to back up files of any size.</translation>
+        <translation>Zadejte 0, chcete-li zálohovat soubory libovolné velikosti.</translation>
     </message>
     <message>
         <source>An unexpected error occurred.</source>
-        <translation>An unexpected error occurred.</translation>
+        <translation>Došlo k neočekávané chybě.</translation>
     </message>
     <message>
         <source>Skylet Backup could not be initialized.</source>
-        <translation>Skylet Backup could not be initialized.</translation>
+        <translation>Aplikaci Skylet Backup se nepodařilo inicializovat.</translation>
     </message>
     <message>
         <source>The backup task on the server does not belong to this computer.</source>
-        <translation>The backup task on the server does not belong to this computer.</translation>
+        <translation>Úloha zálohování na serveru nepatří tomuto počítači.</translation>
     </message>
     <message>
         <source>Choose a folder on the server:</source>
-        <translation>Choose a folder on the server:</translation>
+        <translation>Vyberte složku na serveru:</translation>
     </message>
     <message>
         <source>The user name or password is incorrect.</source>
-        <translation>The user name or password is incorrect.</translation>
+        <translation>Uživatelské jméno nebo heslo je nesprávné.</translation>
     </message>
     <message>
         <source>Language:</source>
-        <translation>Language:</translation>
+        <translation>Jazyk:</translation>
     </message>
     <message>
         <source>System default</source>
-        <translation>System default</translation>
+        <translation>Podle systému</translation>
     </message>
     <message>
         <source>Connect anyway</source>
-        <translation>Connect anyway</translation>
+        <translation>Přesto připojit</translation>
     </message>
     <message>
         <source>Choose the folder on this computer that you want to back up.</source>
-        <translation>Choose the folder on this computer that you want to back up.</translation>
+        <translation>Vyberte složku v tomto počítači, kterou chcete zálohovat.</translation>
     </message>
     <message>
         <source>The server requires two-step verification for your account. Please turn it on first.</source>
-        <translation>The server requires two-step verification for your account. Please turn it on first.</translation>
+        <translation>Server vyžaduje pro váš účet dvoufázové ověření. Nejprve ho prosím zapněte.</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation>Next</translation>
+        <translation>Další</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation>Apply</translation>
+        <translation>Použít</translation>
     </message>
     <message>
         <source>Please enter the proxy address and port.</source>
-        <translation>Please enter the proxy address and port.</translation>
+        <translation>Zadejte prosím adresu a port proxy serveru.</translation>
     </message>
     <message>
         <source>Your account is disabled on the server.</source>
-        <translation>Your account is disabled on the server.</translation>
+        <translation>Váš účet je na serveru zakázán.</translation>
     </message>
     <message>
         <source>This folder is already backed up by another task.</source>
-        <translation>This folder is already backed up by another task.</translation>
+        <translation>Tato složka je již zálohována jinou úlohou.</translation>
     </message>
     <message>
         <source>There is no valid folder to back up.</source>
-        <translation>There is no valid folder to back up.</translation>
+        <translation>Není k dispozici žádná platná složka k zálohování.</translation>
     </message>
     <message>
         <source>Waiting for the file to be unlocked</source>
-        <translation>Waiting for the file to be unlocked</translation>
+        <translation>Čekání na odemknutí souboru</translation>
     </message>
     <message>
         <source>No proxy</source>
-        <translation>No proxy</translation>
+        <translation>Bez proxy serveru</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation>Help</translation>
+        <translation>Nápověda</translation>
     </message>
     <message>
         <source>The server version is not supported. Please update the server.</source>
-        <translation>The server version is not supported. Please update the server.</translation>
+        <translation>Tato verze serveru není podporována. Aktualizujte prosím server.</translation>
     </message>
     <message>
         <source>Choose a folder on this computer</source>
-        <translation>Choose a folder on this computer</translation>
+        <translation>Vyberte složku v tomto počítači</translation>
     </message>
     <message>
         <source>Files larger than this size are not backed up.</source>
-        <translation>Files larger than this size are not backed up.</translation>
+        <translation>Soubory větší než tato velikost se nezálohují.</translation>
     </message>
     <message>
         <source>Keep files on the server when they are deleted locally</source>
-        <translation>Keep files on the server when they are deleted locally</translation>
+        <translation>Ponechat soubory na serveru, i když jsou odstraněny místně</translation>
     </message>
     <message>
         <source>The network is unavailable. Please check your connection.</source>
-        <translation>The network is unavailable. Please check your connection.</translation>
+        <translation>Síť není dostupná. Zkontrolujte prosím připojení.</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation>Status</translation>
+        <translation>Stav</translation>
     </message>
     <message>
         <source>Choose source folders</source>
-        <translation>Choose source folders</translation>
+        <translation>Vyberte zdrojové složky</translation>
     </message>
     <message>
         <source>Read-only folders are backed up, but files cannot be restored into them.</source>
-        <translation>Read-only folders are backed up, but files cannot be restored into them.</translation>
+        <translation>Složky jen pro čtení se zálohují, ale soubory do nich nelze obnovit.</translation>
     </message>
     <message>
         <source>Address:</source>
-        <translation>Address:</translation>
+        <translation>Adresa:</translation>
     </message>
     <message>
         <source>Security warning</source>
-        <translation>Security warning</translation>
+        <translation>Bezpečnostní upozornění</translation>
     </message>
     <message>
         <source>Waiting</source>
-        <translation>Waiting</translation>
+        <translation>Čekání</translation>
     </message>
     <message>
         <source>Downloading the update...</source>
-        <translation>Downloading the update...</translation>
+        <translation>Stahování aktualizace...</translation>
     </message>
     <message>
         <source>Welcome to Skylet Backup</source>
-        <translation>Welcome to Skylet Backup</translation>
+        <translation>Vítejte v aplikaci Skylet Backup</translation>
     </message>
     <message>
         <source>Proxy user name:</source>
-        <translation>Proxy user name:</translation>
+        <translation>Uživatelské jméno pro proxy server:</translation>
     </message>
     <message>
         <source>Connect through the FarLink relay</source>
-        <translation>Connect through the FarLink relay</translation>
+        <translation>Připojit se přes přenosový server FarLink</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation>Account</translation>
+        <translation>Účet</translation>
     </message>
     <message>
         <source>The request could not be processed.</source>
-        <translation>The request could not be processed.</translation>
+        <translation>Požadavek nelze zpracovat.</translation>
     </message>
     <message>
         <source>The shared folder does not exist on the server.</source>
-        <translation>The shared folder does not exist on the server.</translation>
+        <translation>Sdílená složka na serveru neexistuje.</translation>
     </message>
     <message>
         <source>%1 upgrade failed (error code: %2).</source>
-        <translation>%1 upgrade failed (error code: %2).</translation>
+        <translation>Aktualizace %1 se nezdařila (kód chyby: %2).</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation>Summary</translation>
+        <translation>Souhrn</translation>
     </message>
     <message>
         <source>Preparing</source>
-        <translation>Preparing</translation>
+        <translation>Příprava</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation>Options</translation>
+        <translation>Možnosti</translation>
     </message>
     <message>
         <source>The selected folder on the server is read-only.</source>
-        <translation>The selected folder on the server is read-only.</translation>
+        <translation>Vybraná složka na serveru je jen pro čtení.</translation>
     </message>
     <message>
         <source>Backup stopped with errors</source>
-        <translation>Backup stopped with errors</translation>
+        <translation>Zálohování skončilo s chybami</translation>
     </message>
     <message>
         <source>Click here to update Skylet Backup.</source>
-        <translation>Click here to update Skylet Backup.</translation>
+        <translation>Klikněte sem a aktualizujte aplikaci Skylet Backup.</translation>
     </message>
     <message>
         <source>Read-only</source>
-        <translation>Read-only</translation>
+        <translation>Jen pro čtení</translation>
     </message>
     <message>
         <source>The server administrator does not allow automatic connections.</source>
-        <translation>The server administrator does not allow automatic connections.</translation>
+        <translation>Správce serveru nepovoluje automatická připojení.</translation>
     </message>
     <message>
         <source>The selected folder overlaps a folder that is already backed up.</source>
-        <translation>The selected folder overlaps a folder that is already backed up.</translation>
+        <translation>Vybraná složka se překrývá se složkou, která je již zálohována.</translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation>Advanced</translation>
+        <translation>Pokročilé</translation>
     </message>
     <message>
         <source>Processing %1 file(s)...</source>
-        <translation>Processing %1 file(s)...</translation>
+        <translation>Zpracování souborů: %1...</translation>
     </message>
     <message>
         <source>Excluded paths</source>
-        <translation>Excluded paths</translation>
+        <translation>Vyloučené cesty</translation>
     </message>
     <message>
         <source>You do not have permission to write to the shared folder.</source>
-        <translation>You do not have permission to write to the shared folder.</translation>
+        <translation>Nemáte oprávnění k zápisu do sdílené složky.</translation>
     </message>
     <message>
         <source>Files with these extensions are not backed up:</source>
-        <translation>Files with these extensions are not backed up:</translation>
+        <translation>Soubory s těmito příponami se nezálohují:</translation>
     </message>
     <message>
         <source>Authentication failed.</source>
-        <translation>Authentication failed.</translation>
+        <translation>Ověření se nezdařilo.</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation>Settings</translation>
+        <translation>Nastavení</translation>
     </message>
     <message>
         <source>The upgrade failed.</source>
-        <translation>The upgrade failed.</translation>
+        <translation>Aktualizace se nezdařila.</translation>
     </message>
     <message>
         <source>Searching for earlier backups on this computer...</source>
-        <translation>Searching for earlier backups on this computer...</translation>
+        <translation>Hledání dřívějších záloh v tomto počítači...</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation>Back</translation>
+        <translation>Zpět</translation>
     </message>
     <message>
         <source>%1 / %2</source>
@@ -597,15 +597,15 @@
     </message>
     <message>
         <source>Start now</source>
-        <translation>Start now</translation>
+        <translation>Spustit nyní</translation>
     </message>
     <message>
         <source>Backing up %1</source>
-        <translation>Backing up %1</translation>
+        <translation>Zálohování: %1</translation>
     </message>
     <message>
         <source>The proxy server requires authentication</source>
-        <translation>The proxy server requires authentication</translation>
+        <translation>Proxy server vyžaduje ověření</translation>
     </message>
     <message>
         <source>Server</source>
@@ -613,11 +613,11 @@
     </message>
     <message>
         <source>Choose the folder to back up</source>
-        <translation>Choose the folder to back up</translation>
+        <translation>Vyberte složku k zálohování</translation>
     </message>
     <message>
         <source>A session with the server could not be created.</source>
-        <translation>A session with the server could not be created.</translation>
+        <translation>Relaci se serverem se nepodařilo vytvořit.</translation>
     </message>
     <message>
         <source>Skylet Backup is ready.</source>
@@ -625,35 +625,35 @@
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Cancel</translation>
+        <translation>Zrušit</translation>
     </message>
     <message>
         <source>This version of Skylet Backup is no longer supported. Please upgrade.</source>
-        <translation>This version of Skylet Backup is no longer supported. Please upgrade.</translation>
+        <translation>Tato verze aplikace Skylet Backup již není podporována. Proveďte prosím aktualizaci.</translation>
     </message>
     <message>
         <source>Excluded file extensions</source>
-        <translation>Excluded file extensions</translation>
+        <translation>Vyloučené přípony souborů</translation>
     </message>
     <message>
         <source>Applying settings...</source>
-        <translation>Applying settings...</translation>
+        <translation>Použití nastavení...</translation>
     </message>
     <message>
         <source>Updating...</source>
-        <translation>Updating...</translation>
+        <translation>Aktualizace...</translation>
     </message>
     <message>
         <source>Look for a backup made earlier on this computer</source>
-        <translation>Look for a backup made earlier on this computer</translation>
+        <translation>Vyhledat zálohu vytvořenou dříve v tomto počítači</translation>
     </message>
     <message>
         <source>Start Skylet Backup when I log in</source>
-        <translation>Start Skylet Backup when I log in</translation>
+        <translation>Spouštět aplikaci Skylet Backup po přihlášení</translation>
     </message>
     <message>
         <source>Check the settings below, then click Done to start the backup.</source>
-        <translation>Check the settings below, then click Done to start the backup.</translation>
+        <translation>Zkontrolujte níže uvedené nastavení a zálohování spusťte kliknutím na tlačítko Hotovo.</translation>
     </message>
 </context>
 </TS>
