@@ -5,15 +5,15 @@
     <name>global</name>
     <message>
         <source>Last backup: %1</source>
-        <translation>Last backup: %1</translation>
+        <translation>Última copia de seguridad: %1</translation>
     </message>
     <message>
         <source>Skip files and folders whose names begin with a dot</source>
-        <translation>Skip files and folders whose names begin with a dot</translation>
+        <translation>Omitir archivos y carpetas cuyo nombre empiece por un punto</translation>
     </message>
     <message>
         <source>Please check your user name and password.</source>
-        <translation>Please check your user name and password.</translation>
+        <translation>Compruebe su nombre de usuario y contraseña.</translation>
     </message>
     <message>
         <source>Skylet Backup</source>
@@ -21,39 +21,39 @@
     </message>
     <message>
         <source>The automatic connection ID is invalid.</source>
-        <translation>The automatic connection ID is invalid.</translation>
+        <translation>El identificador de conexión automática no es válido.</translation>
     </message>
     <message>
         <source>The selected backup folder is invalid. Please choose another folder.</source>
-        <translation>The selected backup folder is invalid. Please choose another folder.</translation>
+        <translation>La carpeta de copia de seguridad seleccionada no es válida. Elija otra carpeta.</translation>
     </message>
     <message>
         <source>Enter the address of your backup server and your account details.</source>
-        <translation>Enter the address of your backup server and your account details.</translation>
+        <translation>Introduzca la dirección de su servidor de copias de seguridad y los datos de su cuenta.</translation>
     </message>
     <message>
         <source>User name:</source>
-        <translation>User name:</translation>
+        <translation>Nombre de usuario:</translation>
     </message>
     <message>
         <source>The backup direction of this task does not match the server settings.</source>
-        <translation>The backup direction of this task does not match the server settings.</translation>
+        <translation>El sentido de la copia de seguridad de esta tarea no coincide con la configuración del servidor.</translation>
     </message>
     <message>
         <source>Enter the verification code from your authenticator app:</source>
-        <translation>Enter the verification code from your authenticator app:</translation>
+        <translation>Introduzca el código de verificación de su aplicación de autenticación:</translation>
     </message>
     <message>
         <source>The shared folder on the server has reached its quota.</source>
-        <translation>The shared folder on the server has reached its quota.</translation>
+        <translation>La carpeta compartida del servidor ha alcanzado su cuota.</translation>
     </message>
     <message>
         <source>The server certificate could not be verified.</source>
-        <translation>The server certificate could not be verified.</translation>
+        <translation>No se ha podido verificar el certificado del servidor.</translation>
     </message>
     <message>
         <source>Connection</source>
-        <translation>Connection</translation>
+        <translation>Conexión</translation>
     </message>
     <message>
         <source>Proxy</source>
@@ -61,127 +61,127 @@
     </message>
     <message>
         <source>Done</source>
-        <translation>Done</translation>
+        <translation>Finalizar</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation>Exit</translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>Choose the local folders to back up and where to store them on the server.</source>
-        <translation>Choose the local folders to back up and where to store them on the server.</translation>
+        <translation>Elija las carpetas locales de las que desea hacer una copia de seguridad y dónde guardarlas en el servidor.</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation>Completed</translation>
+        <translation>Completado</translation>
     </message>
     <message>
         <source>The backup task on the server has been changed by another computer.</source>
-        <translation>The backup task on the server has been changed by another computer.</translation>
+        <translation>Otro equipo ha modificado la tarea de copia de seguridad del servidor.</translation>
     </message>
     <message>
         <source>The local backup folder cannot be found.</source>
-        <translation>The local backup folder cannot be found.</translation>
+        <translation>No se encuentra la carpeta local de copia de seguridad.</translation>
     </message>
     <message>
         <source>Server address:</source>
-        <translation>Server address:</translation>
+        <translation>Dirección del servidor:</translation>
     </message>
     <message>
         <source>Need help? The online help explains every step of the setup.</source>
-        <translation>Need help? The online help explains every step of the setup.</translation>
+        <translation>¿Necesita ayuda? La ayuda en línea explica cada paso de la configuración.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation>OK</translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>The local database is damaged or cannot be opened.</source>
-        <translation>The local database is damaged or cannot be opened.</translation>
+        <translation>La base de datos local está dañada o no se puede abrir.</translation>
     </message>
     <message>
         <source>Your files, safely backed up.</source>
-        <translation>Your files, safely backed up.</translation>
+        <translation>Sus archivos, a salvo con copias de seguridad.</translation>
     </message>
     <message>
         <source>Use a monochrome tray icon</source>
-        <translation>Use a monochrome tray icon</translation>
+        <translation>Usar un icono monocromo en el área de notificación</translation>
     </message>
     <message>
         <source>The shared folder on the server is not mounted.</source>
-        <translation>The shared folder on the server is not mounted.</translation>
+        <translation>La carpeta compartida del servidor no está montada.</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation>Progress</translation>
+        <translation>Progreso</translation>
     </message>
     <message>
         <source>Open Skylet Backup</source>
-        <translation>Open Skylet Backup</translation>
+        <translation>Abrir Skylet Backup</translation>
     </message>
     <message>
         <source>The server sent a response that could not be understood.</source>
-        <translation>The server sent a response that could not be understood.</translation>
+        <translation>El servidor ha enviado una respuesta que no se ha podido interpretar.</translation>
     </message>
     <message>
         <source>The backup folder is on a volume that is not mounted.</source>
-        <translation>The backup folder is on a volume that is not mounted.</translation>
+        <translation>La carpeta de copia de seguridad está en un volumen que no está montado.</translation>
     </message>
     <message>
         <source>Unlink</source>
-        <translation>Unlink</translation>
+        <translation>Desvincular</translation>
     </message>
     <message>
         <source>There is not enough free space on the local disk.</source>
-        <translation>There is not enough free space on the local disk.</translation>
+        <translation>No hay suficiente espacio libre en el disco local.</translation>
     </message>
     <message>
         <source>The home folder service is disabled for your account on the server.</source>
-        <translation>The home folder service is disabled for your account on the server.</translation>
+        <translation>El servicio de carpeta personal está deshabilitado para su cuenta en el servidor.</translation>
     </message>
     <message>
         <source>Backup is up to date</source>
-        <translation>Backup is up to date</translation>
+        <translation>La copia de seguridad está al día</translation>
     </message>
     <message>
         <source>There is not enough free space for the selected folder.</source>
-        <translation>There is not enough free space for the selected folder.</translation>
+        <translation>No hay suficiente espacio libre para la carpeta seleccionada.</translation>
     </message>
     <message>
         <source>Skylet Backup keeps a copy of your files on your own server.</source>
-        <translation>Skylet Backup keeps a copy of your files on your own server.</translation>
+        <translation>Skylet Backup guarda una copia de sus archivos en su propio servidor.</translation>
     </message>
     <message>
         <source>The backup failed.</source>
-        <translation>The backup failed.</translation>
+        <translation>La copia de seguridad ha fallado.</translation>
     </message>
     <message>
         <source>Path</source>
-        <translation>Path</translation>
+        <translation>Ruta</translation>
     </message>
     <message>
         <source>Manual proxy configuration</source>
-        <translation>Manual proxy configuration</translation>
+        <translation>Configuración manual del proxy</translation>
     </message>
     <message>
         <source>Destination</source>
-        <translation>Destination</translation>
+        <translation>Destino</translation>
     </message>
     <message>
         <source>A verification code is required to sign in.</source>
-        <translation>A verification code is required to sign in.</translation>
+        <translation>Se necesita un código de verificación para iniciar sesión.</translation>
     </message>
     <message>
         <source>Unlink this computer from the server? Backups already stored stay on the server.</source>
-        <translation>Unlink this computer from the server? Backups already stored stay on the server.</translation>
+        <translation>¿Desea desvincular este equipo del servidor? Las copias de seguridad ya almacenadas permanecerán en el servidor.</translation>
     </message>
     <message>
         <source>Resume</source>
-        <translation>Resume</translation>
+        <translation>Reanudar</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation>Password:</translation>
+        <translation>Contraseña:</translation>
     </message>
     <message>
         <source>Skylet Backup is initializing...</source>
@@ -189,63 +189,63 @@
     </message>
     <message>
         <source>No folder is selected. Please choose at least one folder to back up.</source>
-        <translation>No folder is selected. Please choose at least one folder to back up.</translation>
+        <translation>No hay ninguna carpeta seleccionada. Elija al menos una carpeta para hacer la copia de seguridad.</translation>
     </message>
     <message>
         <source>Use the system proxy settings</source>
-        <translation>Use the system proxy settings</translation>
+        <translation>Usar la configuración de proxy del sistema</translation>
     </message>
     <message>
         <source>Not now</source>
-        <translation>Not now</translation>
+        <translation>Ahora no</translation>
     </message>
     <message>
         <source>Local folders</source>
-        <translation>Local folders</translation>
+        <translation>Carpetas locales</translation>
     </message>
     <message>
         <source>File</source>
-        <translation>File</translation>
+        <translation>Archivo</translation>
     </message>
     <message>
         <source>Please enter a user name for the proxy server.</source>
-        <translation>Please enter a user name for the proxy server.</translation>
+        <translation>Introduzca un nombre de usuario para el servidor proxy.</translation>
     </message>
     <message>
         <source>Filter</source>
-        <translation>Filter</translation>
+        <translation>Filtro</translation>
     </message>
     <message>
         <source>The certificate of the server has changed since the last connection.</source>
-        <translation>The certificate of the server has changed since the last connection.</translation>
+        <translation>El certificado del servidor ha cambiado desde la última conexión.</translation>
     </message>
     <message>
         <source>Unlinking...</source>
-        <translation>Unlinking...</translation>
+        <translation>Desvinculando...</translation>
     </message>
     <message>
         <source>Use a secure connection (SSL)</source>
-        <translation>Use a secure connection (SSL)</translation>
+        <translation>Usar una conexión segura (SSL)</translation>
     </message>
     <message>
         <source>Version: %1</source>
-        <translation>Version: %1</translation>
+        <translation>Versión: %1</translation>
     </message>
     <message>
         <source>Transfer queue</source>
-        <translation>Transfer queue</translation>
+        <translation>Cola de transferencia</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation>Pause</translation>
+        <translation>Pausar</translation>
     </message>
     <message>
         <source>The source folder is read-only. Its files can be backed up but not restored into it.</source>
-        <translation>The source folder is read-only. Its files can be backed up but not restored into it.</translation>
+        <translation>La carpeta de origen es de solo lectura. Se puede hacer una copia de seguridad de sus archivos, pero no restaurarlos en ella.</translation>
     </message>
     <message>
         <source>This folder is read-only.</source>
-        <translation>This folder is read-only.</translation>
+        <translation>Esta carpeta es de solo lectura.</translation>
     </message>
     <message>
         <source>Error</source>
@@ -253,343 +253,343 @@
     </message>
     <message>
         <source>Backup paused</source>
-        <translation>Backup paused</translation>
+        <translation>Copia de seguridad en pausa</translation>
     </message>
     <message>
         <source>Upgrade Skylet Backup</source>
-        <translation>Upgrade Skylet Backup</translation>
+        <translation>Actualizar Skylet Backup</translation>
     </message>
     <message>
         <source>The new language takes effect after Skylet Backup restarts.</source>
-        <translation>The new language takes effect after Skylet Backup restarts.</translation>
+        <translation>El nuevo idioma se aplicará cuando se reinicie Skylet Backup.</translation>
     </message>
     <message>
         <source>The proxy port must be a number from 1 to 65535.</source>
-        <translation>The proxy port must be a number from 1 to 65535.</translation>
+        <translation>El puerto del proxy debe ser un número entre 1 y 65535.</translation>
     </message>
     <message>
         <source>Uploading</source>
-        <translation>Uploading</translation>
+        <translation>Subiendo</translation>
     </message>
     <message>
         <source>The server certificate has changed. Make sure that you are connecting to the right server.</source>
-        <translation>The server certificate has changed. Make sure that you are connecting to the right server.</translation>
+        <translation>El certificado del servidor ha cambiado. Asegúrese de que se está conectando al servidor correcto.</translation>
     </message>
     <message>
         <source>The server does not accept connections from this IP address.</source>
-        <translation>The server does not accept connections from this IP address.</translation>
+        <translation>El servidor no acepta conexiones desde esta dirección IP.</translation>
     </message>
     <message>
         <source>Testing the connection...</source>
-        <translation>Testing the connection...</translation>
+        <translation>Probando la conexión...</translation>
     </message>
     <message>
         <source>A secure connection to the server could not be established.</source>
-        <translation>A secure connection to the server could not be established.</translation>
+        <translation>No se ha podido establecer una conexión segura con el servidor.</translation>
     </message>
     <message>
         <source>Not needed</source>
-        <translation>Not needed</translation>
+        <translation>No es necesario</translation>
     </message>
     <message>
         <source>Port:</source>
-        <translation>Port:</translation>
+        <translation>Puerto:</translation>
     </message>
     <message>
         <source>Connect to your server</source>
-        <translation>Connect to your server</translation>
+        <translation>Conectar con su servidor</translation>
     </message>
     <message>
         <source>The verification code is incorrect.</source>
-        <translation>The verification code is incorrect.</translation>
+        <translation>El código de verificación es incorrecto.</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation>Select</translation>
+        <translation>Seleccionar</translation>
     </message>
     <message>
         <source>A shared folder with this name already exists.</source>
-        <translation>A shared folder with this name already exists.</translation>
+        <translation>Ya existe una carpeta compartida con este nombre.</translation>
     </message>
     <message>
         <source>This wizard helps you set up the backup of your computer.</source>
-        <translation>This wizard helps you set up the backup of your computer.</translation>
+        <translation>Este asistente le ayuda a configurar la copia de seguridad de su equipo.</translation>
     </message>
     <message>
         <source>Connecting...</source>
-        <translation>Connecting...</translation>
+        <translation>Conectando...</translation>
     </message>
     <message>
         <source>Sharing enabled</source>
-        <translation>Sharing enabled</translation>
+        <translation>Uso compartido habilitado</translation>
     </message>
     <message>
         <source>About</source>
-        <translation>About</translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <source>You do not have permission to access the selected folder.</source>
-        <translation>You do not have permission to access the selected folder.</translation>
+        <translation>No tiene permiso para acceder a la carpeta seleccionada.</translation>
     </message>
     <message>
         <source>Your storage quota on the server is full.</source>
-        <translation>Your storage quota on the server is full.</translation>
+        <translation>Su cuota de almacenamiento en el servidor está llena.</translation>
     </message>
     <message>
         <source>Double-click to edit the file extension.</source>
-        <translation>Double-click to edit the file extension.</translation>
+        <translation>Haga doble clic para editar la extensión de archivo.</translation>
     </message>
     <message>
         <source>Continue</source>
-        <translation>Continue</translation>
+        <translation>Continuar</translation>
     </message>
     <message>
         <source>Maximum file size (MB):</source>
-        <translation>Maximum file size (MB):</translation>
+        <translation>Tamaño máximo de archivo (MB):</translation>
     </message>
     <message>
         <source>Backing up...</source>
-        <translation>Backing up...</translation>
+        <translation>Copia de seguridad en curso...</translation>
     </message>
     <message>
         <source>The selected folder is larger than the quota left on the server.</source>
-        <translation>The selected folder is larger than the quota left on the server.</translation>
+        <translation>La carpeta seleccionada supera la cuota disponible en el servidor.</translation>
     </message>
     <message>
         <source>Too many failed attempts. Please try again later.</source>
-        <translation>Too many failed attempts. Please try again later.</translation>
+        <translation>Demasiados intentos fallidos. Inténtelo de nuevo más tarde.</translation>
     </message>
     <message>
         <source>Enter 0 to back up files of any size.</source>
-        <translation>Enter 0 to back up files of any size.</translation>
+        <translation>Introduzca 0 para hacer copia de seguridad de archivos de cualquier tamaño.</translation>
     </message>
     <message>
         <source>An unexpected error occurred.</source>
-        <translation>An unexpected error occurred.</translation>
+        <translation>Se ha producido un error inesperado.</translation>
     </message>
     <message>
         <source>Skylet Backup could not be initialized.</source>
-        <translation>Skylet Backup could not be initialized.</translation>
+        <translation>No se ha podido inicializar Skylet Backup.</translation>
     </message>
     <message>
         <source>The backup task on the server does not belong to this computer.</source>
-        <translation>The backup task on the server does not belong to this computer.</translation>
+        <translation>La tarea de copia de seguridad del servidor no pertenece a este equipo.</translation>
     </message>
     <message>
         <source>Choose a folder on the server:</source>
-        <translation>Choose a folder on the server:</translation>
+        <translation>Elija una carpeta del servidor:</translation>
     </message>
     <message>
         <source>The user name or password is incorrect.</source>
-        <translation>The user name or password is incorrect.</translation>
+        <translation>El nombre de usuario o la contraseña no son correctos.</translation>
     </message>
     <message>
         <source>Language:</source>
-        <translation>Language:</translation>
+        <translation>Idioma:</translation>
     </message>
     <message>
         <source>System default</source>
-        <translation>System default</translation>
+        <translation>Predeterminado del sistema</translation>
     </message>
     <message>
         <source>Connect anyway</source>
-        <translation>Connect anyway</translation>
+        <translation>Conectar de todos modos</translation>
     </message>
     <message>
         <source>Choose the folder on this computer that you want to back up.</source>
-        <translation>Choose the folder on this computer that you want to back up.</translation>
+        <translation>Elija la carpeta de este equipo de la que desea hacer una copia de seguridad.</translation>
     </message>
     <message>
         <source>The server requires two-step verification for your account. Please turn it on first.</source>
-        <translation>The server requires two-step verification for your account. Please turn it on first.</translation>
+        <translation>El servidor requiere la verificación en dos pasos para su cuenta. Actívela primero.</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation>Next</translation>
+        <translation>Siguiente</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation>Apply</translation>
+        <translation>Aplicar</translation>
     </message>
     <message>
         <source>Please enter the proxy address and port.</source>
-        <translation>Please enter the proxy address and port.</translation>
+        <translation>Introduzca la dirección y el puerto del proxy.</translation>
     </message>
     <message>
         <source>Your account is disabled on the server.</source>
-        <translation>Your account is disabled on the server.</translation>
+        <translation>Su cuenta está deshabilitada en el servidor.</translation>
     </message>
     <message>
         <source>This folder is already backed up by another task.</source>
-        <translation>This folder is already backed up by another task.</translation>
+        <translation>Otra tarea ya hace copia de seguridad de esta carpeta.</translation>
     </message>
     <message>
         <source>There is no valid folder to back up.</source>
-        <translation>There is no valid folder to back up.</translation>
+        <translation>No hay ninguna carpeta válida para hacer copia de seguridad.</translation>
     </message>
     <message>
         <source>Waiting for the file to be unlocked</source>
-        <translation>Waiting for the file to be unlocked</translation>
+        <translation>Esperando a que se desbloquee el archivo</translation>
     </message>
     <message>
         <source>No proxy</source>
-        <translation>No proxy</translation>
+        <translation>Sin proxy</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation>Help</translation>
+        <translation>Ayuda</translation>
     </message>
     <message>
         <source>The server version is not supported. Please update the server.</source>
-        <translation>The server version is not supported. Please update the server.</translation>
+        <translation>La versión del servidor no es compatible. Actualice el servidor.</translation>
     </message>
     <message>
         <source>Choose a folder on this computer</source>
-        <translation>Choose a folder on this computer</translation>
+        <translation>Elegir una carpeta de este equipo</translation>
     </message>
     <message>
         <source>Files larger than this size are not backed up.</source>
-        <translation>Files larger than this size are not backed up.</translation>
+        <translation>Los archivos de mayor tamaño no se incluyen en la copia de seguridad.</translation>
     </message>
     <message>
         <source>Keep files on the server when they are deleted locally</source>
-        <translation>Keep files on the server when they are deleted locally</translation>
+        <translation>Conservar los archivos en el servidor cuando se eliminen localmente</translation>
     </message>
     <message>
         <source>The network is unavailable. Please check your connection.</source>
-        <translation>The network is unavailable. Please check your connection.</translation>
+        <translation>La red no está disponible. Compruebe su conexión.</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation>Status</translation>
+        <translation>Estado</translation>
     </message>
     <message>
         <source>Choose source folders</source>
-        <translation>Choose source folders</translation>
+        <translation>Elegir carpetas de origen</translation>
     </message>
     <message>
         <source>Read-only folders are backed up, but files cannot be restored into them.</source>
-        <translation>Read-only folders are backed up, but files cannot be restored into them.</translation>
+        <translation>Las carpetas de solo lectura se incluyen en la copia de seguridad, pero no se pueden restaurar archivos en ellas.</translation>
     </message>
     <message>
         <source>Address:</source>
-        <translation>Address:</translation>
+        <translation>Dirección:</translation>
     </message>
     <message>
         <source>Security warning</source>
-        <translation>Security warning</translation>
+        <translation>Advertencia de seguridad</translation>
     </message>
     <message>
         <source>Waiting</source>
-        <translation>Waiting</translation>
+        <translation>En espera</translation>
     </message>
     <message>
         <source>Downloading the update...</source>
-        <translation>Downloading the update...</translation>
+        <translation>Descargando la actualización...</translation>
     </message>
     <message>
         <source>Welcome to Skylet Backup</source>
-        <translation>Welcome to Skylet Backup</translation>
+        <translation>Bienvenido a Skylet Backup</translation>
     </message>
     <message>
         <source>Proxy user name:</source>
-        <translation>Proxy user name:</translation>
+        <translation>Nombre de usuario del proxy:</translation>
     </message>
     <message>
         <source>Connect through the FarLink relay</source>
-        <translation>Connect through the FarLink relay</translation>
+        <translation>Conectar mediante el relé de FarLink</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation>Account</translation>
+        <translation>Cuenta</translation>
     </message>
     <message>
         <source>The request could not be processed.</source>
-        <translation>The request could not be processed.</translation>
+        <translation>No se ha podido procesar la solicitud.</translation>
     </message>
     <message>
         <source>The shared folder does not exist on the server.</source>
-        <translation>The shared folder does not exist on the server.</translation>
+        <translation>La carpeta compartida no existe en el servidor.</translation>
     </message>
     <message>
         <source>%1 upgrade failed (error code: %2).</source>
-        <translation>%1 upgrade failed (error code: %2).</translation>
+        <translation>Error al actualizar %1 (código de error: %2).</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation>Summary</translation>
+        <translation>Resumen</translation>
     </message>
     <message>
         <source>Preparing</source>
-        <translation>Preparing</translation>
+        <translation>Preparando</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation>Options</translation>
+        <translation>Opciones</translation>
     </message>
     <message>
         <source>The selected folder on the server is read-only.</source>
-        <translation>The selected folder on the server is read-only.</translation>
+        <translation>La carpeta seleccionada del servidor es de solo lectura.</translation>
     </message>
     <message>
         <source>Backup stopped with errors</source>
-        <translation>Backup stopped with errors</translation>
+        <translation>Copia de seguridad detenida con errores</translation>
     </message>
     <message>
         <source>Click here to update Skylet Backup.</source>
-        <translation>Click here to update Skylet Backup.</translation>
+        <translation>Haga clic aquí para actualizar Skylet Backup.</translation>
     </message>
     <message>
         <source>Read-only</source>
-        <translation>Read-only</translation>
+        <translation>Solo lectura</translation>
     </message>
     <message>
         <source>The server administrator does not allow automatic connections.</source>
-        <translation>The server administrator does not allow automatic connections.</translation>
+        <translation>El administrador del servidor no permite conexiones automáticas.</translation>
     </message>
     <message>
         <source>The selected folder overlaps a folder that is already backed up.</source>
-        <translation>The selected folder overlaps a folder that is already backed up.</translation>
+        <translation>La carpeta seleccionada se solapa con una carpeta que ya tiene copia de seguridad.</translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation>Advanced</translation>
+        <translation>Avanzado</translation>
     </message>
     <message>
         <source>Processing %1 file(s)...</source>
-        <translation>Processing %1 file(s)...</translation>
+        <translation>Procesando %1 archivo(s)...</translation>
     </message>
     <message>
         <source>Excluded paths</source>
-        <translation>Excluded paths</translation>
+        <translation>Rutas excluidas</translation>
     </message>
     <message>
         <source>You do not have permission to write to the shared folder.</source>
-        <translation>You do not have permission to write to the shared folder.</translation>
+        <translation>No tiene permiso para escribir en la carpeta compartida.</translation>
     </message>
     <message>
         <source>Files with these extensions are not backed up:</source>
-        <translation>Files with these extensions are not backed up:</translation>
+        <translation>Los archivos con estas extensiones no se incluyen en la copia de seguridad:</translation>
     </message>
     <message>
         <source>Authentication failed.</source>
-        <translation>Authentication failed.</translation>
+        <translation>Error de autenticación.</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation>Settings</translation>
+        <translation>Configuración</translation>
     </message>
     <message>
         <source>The upgrade failed.</source>
-        <translation>The upgrade failed.</translation>
+        <translation>La actualización ha fallado.</translation>
     </message>
     <message>
         <source>Searching for earlier backups on this computer...</source>
-        <translation>Searching for earlier backups on this computer...</translation>
+        <translation>Buscando copias de seguridad anteriores en este equipo...</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation>Back</translation>
+        <translation>Atrás</translation>
     </message>
     <message>
         <source>%1 / %2</source>
@@ -597,27 +597,27 @@
     </message>
     <message>
         <source>Start now</source>
-        <translation>Start now</translation>
+        <translation>Iniciar ahora</translation>
     </message>
     <message>
         <source>Backing up %1</source>
-        <translation>Backing up %1</translation>
+        <translation>Copia de seguridad de %1 en curso</translation>
     </message>
     <message>
         <source>The proxy server requires authentication</source>
-        <translation>The proxy server requires authentication</translation>
+        <translation>El servidor proxy requiere autenticación</translation>
     </message>
     <message>
         <source>Server</source>
-        <translation>Server</translation>
+        <translation>Servidor</translation>
     </message>
     <message>
         <source>Choose the folder to back up</source>
-        <translation>Choose the folder to back up</translation>
+        <translation>Elegir la carpeta para la copia de seguridad</translation>
     </message>
     <message>
         <source>A session with the server could not be created.</source>
-        <translation>A session with the server could not be created.</translation>
+        <translation>No se ha podido crear una sesión con el servidor.</translation>
     </message>
     <message>
         <source>Skylet Backup is ready.</source>
@@ -625,35 +625,35 @@
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Cancel</translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>This version of Skylet Backup is no longer supported. Please upgrade.</source>
-        <translation>This version of Skylet Backup is no longer supported. Please upgrade.</translation>
+        <translation>Esta versión de Skylet Backup ya no es compatible. Actualice a una versión más reciente.</translation>
     </message>
     <message>
         <source>Excluded file extensions</source>
-        <translation>Excluded file extensions</translation>
+        <translation>Extensiones de archivo excluidas</translation>
     </message>
     <message>
         <source>Applying settings...</source>
-        <translation>Applying settings...</translation>
+        <translation>Aplicando la configuración...</translation>
     </message>
     <message>
         <source>Updating...</source>
-        <translation>Updating...</translation>
+        <translation>Actualizando...</translation>
     </message>
     <message>
         <source>Look for a backup made earlier on this computer</source>
-        <translation>Look for a backup made earlier on this computer</translation>
+        <translation>Buscar una copia de seguridad anterior de este equipo</translation>
     </message>
     <message>
         <source>Start Skylet Backup when I log in</source>
-        <translation>Start Skylet Backup when I log in</translation>
+        <translation>Iniciar Skylet Backup al iniciar sesión</translation>
     </message>
     <message>
         <source>Check the settings below, then click Done to start the backup.</source>
-        <translation>Check the settings below, then click Done to start the backup.</translation>
+        <translation>Compruebe la configuración siguiente y haga clic en Finalizar para iniciar la copia de seguridad.</translation>
     </message>
 </context>
 </TS>
