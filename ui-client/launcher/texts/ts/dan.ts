@@ -5,15 +5,15 @@
     <name>global</name>
     <message>
         <source>Last backup: %1</source>
-        <translation>Last backup: %1</translation>
+        <translation>Seneste sikkerhedskopi: %1</translation>
     </message>
     <message>
         <source>Skip files and folders whose names begin with a dot</source>
-        <translation>Skip files and folders whose names begin with a dot</translation>
+        <translation>Spring filer og mapper over, hvis navne begynder med et punktum</translation>
     </message>
     <message>
         <source>Please check your user name and password.</source>
-        <translation>Please check your user name and password.</translation>
+        <translation>Kontrollér dit brugernavn og din adgangskode.</translation>
     </message>
     <message>
         <source>Skylet Backup</source>
@@ -21,75 +21,75 @@
     </message>
     <message>
         <source>The automatic connection ID is invalid.</source>
-        <translation>The automatic connection ID is invalid.</translation>
+        <translation>Id'et til automatisk forbindelse er ugyldigt.</translation>
     </message>
     <message>
         <source>The selected backup folder is invalid. Please choose another folder.</source>
-        <translation>The selected backup folder is invalid. Please choose another folder.</translation>
+        <translation>Den valgte sikkerhedskopimappe er ugyldig. Vælg en anden mappe.</translation>
     </message>
     <message>
         <source>Enter the address of your backup server and your account details.</source>
-        <translation>Enter the address of your backup server and your account details.</translation>
+        <translation>Angiv adressen på din server til sikkerhedskopiering og dine kontooplysninger.</translation>
     </message>
     <message>
         <source>User name:</source>
-        <translation>User name:</translation>
+        <translation>Brugernavn:</translation>
     </message>
     <message>
         <source>The backup direction of this task does not match the server settings.</source>
-        <translation>The backup direction of this task does not match the server settings.</translation>
+        <translation>Retningen for sikkerhedskopiering i denne opgave stemmer ikke overens med serverens indstillinger.</translation>
     </message>
     <message>
         <source>Enter the verification code from your authenticator app:</source>
-        <translation>Enter the verification code from your authenticator app:</translation>
+        <translation>Angiv bekræftelseskoden fra din godkendelsesapp:</translation>
     </message>
     <message>
         <source>The shared folder on the server has reached its quota.</source>
-        <translation>The shared folder on the server has reached its quota.</translation>
+        <translation>Den delte mappe på serveren har nået sin kvote.</translation>
     </message>
     <message>
         <source>The server certificate could not be verified.</source>
-        <translation>The server certificate could not be verified.</translation>
+        <translation>Servercertifikatet kunne ikke bekræftes.</translation>
     </message>
     <message>
         <source>Connection</source>
-        <translation>Connection</translation>
+        <translation>Forbindelse</translation>
     </message>
     <message>
         <source>Proxy</source>
-        <translation>Proxy</translation>
+        <translation>Proxyserver</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation>Done</translation>
+        <translation>Udfør</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation>Exit</translation>
+        <translation>Afslut</translation>
     </message>
     <message>
         <source>Choose the local folders to back up and where to store them on the server.</source>
-        <translation>Choose the local folders to back up and where to store them on the server.</translation>
+        <translation>Vælg de lokale mapper, der skal sikkerhedskopieres, og hvor de skal gemmes på serveren.</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation>Completed</translation>
+        <translation>Fuldført</translation>
     </message>
     <message>
         <source>The backup task on the server has been changed by another computer.</source>
-        <translation>The backup task on the server has been changed by another computer.</translation>
+        <translation>Sikkerhedskopieringsopgaven på serveren er blevet ændret af en anden computer.</translation>
     </message>
     <message>
         <source>The local backup folder cannot be found.</source>
-        <translation>The local backup folder cannot be found.</translation>
+        <translation>Den lokale sikkerhedskopimappe blev ikke fundet.</translation>
     </message>
     <message>
         <source>Server address:</source>
-        <translation>Server address:</translation>
+        <translation>Serveradresse:</translation>
     </message>
     <message>
         <source>Need help? The online help explains every step of the setup.</source>
-        <translation>Need help? The online help explains every step of the setup.</translation>
+        <translation>Brug for hjælp? Onlinehjælpen forklarer hvert trin i opsætningen.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -97,91 +97,91 @@
     </message>
     <message>
         <source>The local database is damaged or cannot be opened.</source>
-        <translation>The local database is damaged or cannot be opened.</translation>
+        <translation>Den lokale database er beskadiget eller kan ikke åbnes.</translation>
     </message>
     <message>
         <source>Your files, safely backed up.</source>
-        <translation>Your files, safely backed up.</translation>
+        <translation>Dine filer, trygt sikkerhedskopieret.</translation>
     </message>
     <message>
         <source>Use a monochrome tray icon</source>
-        <translation>Use a monochrome tray icon</translation>
+        <translation>Brug et monokromt ikon i meddelelsesområdet</translation>
     </message>
     <message>
         <source>The shared folder on the server is not mounted.</source>
-        <translation>The shared folder on the server is not mounted.</translation>
+        <translation>Den delte mappe på serveren er ikke monteret.</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation>Progress</translation>
+        <translation>Forløb</translation>
     </message>
     <message>
         <source>Open Skylet Backup</source>
-        <translation>Open Skylet Backup</translation>
+        <translation>Åbn Skylet Backup</translation>
     </message>
     <message>
         <source>The server sent a response that could not be understood.</source>
-        <translation>The server sent a response that could not be understood.</translation>
+        <translation>Serveren sendte et svar, der ikke kunne forstås.</translation>
     </message>
     <message>
         <source>The backup folder is on a volume that is not mounted.</source>
-        <translation>The backup folder is on a volume that is not mounted.</translation>
+        <translation>Sikkerhedskopimappen ligger på en diskenhed, der ikke er monteret.</translation>
     </message>
     <message>
         <source>Unlink</source>
-        <translation>Unlink</translation>
+        <translation>Fjern tilknytning</translation>
     </message>
     <message>
         <source>There is not enough free space on the local disk.</source>
-        <translation>There is not enough free space on the local disk.</translation>
+        <translation>Der er ikke nok ledig plads på den lokale disk.</translation>
     </message>
     <message>
         <source>The home folder service is disabled for your account on the server.</source>
-        <translation>The home folder service is disabled for your account on the server.</translation>
+        <translation>Tjenesten for hjemmemapper er deaktiveret for din konto på serveren.</translation>
     </message>
     <message>
         <source>Backup is up to date</source>
-        <translation>Backup is up to date</translation>
+        <translation>Sikkerhedskopien er opdateret</translation>
     </message>
     <message>
         <source>There is not enough free space for the selected folder.</source>
-        <translation>There is not enough free space for the selected folder.</translation>
+        <translation>Der er ikke nok ledig plads til den valgte mappe.</translation>
     </message>
     <message>
         <source>Skylet Backup keeps a copy of your files on your own server.</source>
-        <translation>Skylet Backup keeps a copy of your files on your own server.</translation>
+        <translation>Skylet Backup gemmer en kopi af dine filer på din egen server.</translation>
     </message>
     <message>
         <source>The backup failed.</source>
-        <translation>The backup failed.</translation>
+        <translation>Sikkerhedskopieringen mislykkedes.</translation>
     </message>
     <message>
         <source>Path</source>
-        <translation>Path</translation>
+        <translation>Sti</translation>
     </message>
     <message>
         <source>Manual proxy configuration</source>
-        <translation>Manual proxy configuration</translation>
+        <translation>Manuel proxykonfiguration</translation>
     </message>
     <message>
         <source>Destination</source>
-        <translation>Destination</translation>
+        <translation>Mål</translation>
     </message>
     <message>
         <source>A verification code is required to sign in.</source>
-        <translation>A verification code is required to sign in.</translation>
+        <translation>Der kræves en bekræftelseskode for at logge på.</translation>
     </message>
     <message>
         <source>Unlink this computer from the server? Backups already stored stay on the server.</source>
-        <translation>Unlink this computer from the server? Backups already stored stay on the server.</translation>
+        <translation>Vil du fjerne denne computers tilknytning til serveren? Sikkerhedskopier, der allerede er gemt, forbliver på serveren.</translation>
     </message>
     <message>
         <source>Resume</source>
-        <translation>Resume</translation>
+        <translation>Genoptag</translation>
     </message>
     <message>
         <source>Password:</source>
-        <translation>Password:</translation>
+        <translation>Adgangskode:</translation>
     </message>
     <message>
         <source>Skylet Backup is initializing...</source>
@@ -189,43 +189,43 @@
     </message>
     <message>
         <source>No folder is selected. Please choose at least one folder to back up.</source>
-        <translation>No folder is selected. Please choose at least one folder to back up.</translation>
+        <translation>Der er ikke valgt nogen mappe. Vælg mindst én mappe, der skal sikkerhedskopieres.</translation>
     </message>
     <message>
         <source>Use the system proxy settings</source>
-        <translation>Use the system proxy settings</translation>
+        <translation>Brug systemets proxyindstillinger</translation>
     </message>
     <message>
         <source>Not now</source>
-        <translation>Not now</translation>
+        <translation>Ikke nu</translation>
     </message>
     <message>
         <source>Local folders</source>
-        <translation>Local folders</translation>
+        <translation>Lokale mapper</translation>
     </message>
     <message>
         <source>File</source>
-        <translation>File</translation>
+        <translation>Fil</translation>
     </message>
     <message>
         <source>Please enter a user name for the proxy server.</source>
-        <translation>Please enter a user name for the proxy server.</translation>
+        <translation>Angiv et brugernavn til proxyserveren.</translation>
     </message>
     <message>
         <source>Filter</source>
-        <translation>Filter</translation>
+        <translation>Filtre</translation>
     </message>
     <message>
         <source>The certificate of the server has changed since the last connection.</source>
-        <translation>The certificate of the server has changed since the last connection.</translation>
+        <translation>Serverens certifikat er ændret siden sidste forbindelse.</translation>
     </message>
     <message>
         <source>Unlinking...</source>
-        <translation>Unlinking...</translation>
+        <translation>Fjerner tilknytning...</translation>
     </message>
     <message>
         <source>Use a secure connection (SSL)</source>
-        <translation>Use a secure connection (SSL)</translation>
+        <translation>Brug en sikker forbindelse (SSL)</translation>
     </message>
     <message>
         <source>Version: %1</source>
@@ -233,63 +233,63 @@
     </message>
     <message>
         <source>Transfer queue</source>
-        <translation>Transfer queue</translation>
+        <translation>Overførselskø</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation>Pause</translation>
+        <translation>Sæt på pause</translation>
     </message>
     <message>
         <source>The source folder is read-only. Its files can be backed up but not restored into it.</source>
-        <translation>The source folder is read-only. Its files can be backed up but not restored into it.</translation>
+        <translation>Kildemappen er skrivebeskyttet. Dens filer kan sikkerhedskopieres, men ikke gendannes til den.</translation>
     </message>
     <message>
         <source>This folder is read-only.</source>
-        <translation>This folder is read-only.</translation>
+        <translation>Denne mappe er skrivebeskyttet.</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation>Error</translation>
+        <translation>Fejl</translation>
     </message>
     <message>
         <source>Backup paused</source>
-        <translation>Backup paused</translation>
+        <translation>Sikkerhedskopiering sat på pause</translation>
     </message>
     <message>
         <source>Upgrade Skylet Backup</source>
-        <translation>Upgrade Skylet Backup</translation>
+        <translation>Opgrader Skylet Backup</translation>
     </message>
     <message>
         <source>The new language takes effect after Skylet Backup restarts.</source>
-        <translation>The new language takes effect after Skylet Backup restarts.</translation>
+        <translation>Det nye sprog træder i kraft, når Skylet Backup genstarter.</translation>
     </message>
     <message>
         <source>The proxy port must be a number from 1 to 65535.</source>
-        <translation>The proxy port must be a number from 1 to 65535.</translation>
+        <translation>Proxyporten skal være et tal fra 1 til 65535.</translation>
     </message>
     <message>
         <source>Uploading</source>
-        <translation>Uploading</translation>
+        <translation>Uploader</translation>
     </message>
     <message>
         <source>The server certificate has changed. Make sure that you are connecting to the right server.</source>
-        <translation>The server certificate has changed. Make sure that you are connecting to the right server.</translation>
+        <translation>Servercertifikatet er ændret. Sørg for, at du opretter forbindelse til den rigtige server.</translation>
     </message>
     <message>
         <source>The server does not accept connections from this IP address.</source>
-        <translation>The server does not accept connections from this IP address.</translation>
+        <translation>Serveren accepterer ikke forbindelser fra denne IP-adresse.</translation>
     </message>
     <message>
         <source>Testing the connection...</source>
-        <translation>Testing the connection...</translation>
+        <translation>Tester forbindelsen...</translation>
     </message>
     <message>
         <source>A secure connection to the server could not be established.</source>
-        <translation>A secure connection to the server could not be established.</translation>
+        <translation>Der kunne ikke oprettes en sikker forbindelse til serveren.</translation>
     </message>
     <message>
         <source>Not needed</source>
-        <translation>Not needed</translation>
+        <translation>Ikke nødvendig</translation>
     </message>
     <message>
         <source>Port:</source>
@@ -297,167 +297,167 @@
     </message>
     <message>
         <source>Connect to your server</source>
-        <translation>Connect to your server</translation>
+        <translation>Opret forbindelse til din server</translation>
     </message>
     <message>
         <source>The verification code is incorrect.</source>
-        <translation>The verification code is incorrect.</translation>
+        <translation>Bekræftelseskoden er forkert.</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation>Select</translation>
+        <translation>Vælg</translation>
     </message>
     <message>
         <source>A shared folder with this name already exists.</source>
-        <translation>A shared folder with this name already exists.</translation>
+        <translation>Der findes allerede en delt mappe med dette navn.</translation>
     </message>
     <message>
         <source>This wizard helps you set up the backup of your computer.</source>
-        <translation>This wizard helps you set up the backup of your computer.</translation>
+        <translation>Denne guide hjælper dig med at konfigurere sikkerhedskopieringen af din computer.</translation>
     </message>
     <message>
         <source>Connecting...</source>
-        <translation>Connecting...</translation>
+        <translation>Opretter forbindelse...</translation>
     </message>
     <message>
         <source>Sharing enabled</source>
-        <translation>Sharing enabled</translation>
+        <translation>Deling aktiveret</translation>
     </message>
     <message>
         <source>About</source>
-        <translation>About</translation>
+        <translation>Om</translation>
     </message>
     <message>
         <source>You do not have permission to access the selected folder.</source>
-        <translation>You do not have permission to access the selected folder.</translation>
+        <translation>Du har ikke tilladelse til at få adgang til den valgte mappe.</translation>
     </message>
     <message>
         <source>Your storage quota on the server is full.</source>
-        <translation>Your storage quota on the server is full.</translation>
+        <translation>Din lagerkvote på serveren er opbrugt.</translation>
     </message>
     <message>
         <source>Double-click to edit the file extension.</source>
-        <translation>Double-click to edit the file extension.</translation>
+        <translation>Dobbeltklik for at redigere filtypenavnet.</translation>
     </message>
     <message>
         <source>Continue</source>
-        <translation>Continue</translation>
+        <translation>Fortsæt</translation>
     </message>
     <message>
         <source>Maximum file size (MB):</source>
-        <translation>Maximum file size (MB):</translation>
+        <translation>Maksimal filstørrelse (MB):</translation>
     </message>
     <message>
         <source>Backing up...</source>
-        <translation>Backing up...</translation>
+        <translation>Sikkerhedskopierer...</translation>
     </message>
     <message>
         <source>The selected folder is larger than the quota left on the server.</source>
-        <translation>The selected folder is larger than the quota left on the server.</translation>
+        <translation>Den valgte mappe er større end den resterende kvote på serveren.</translation>
     </message>
     <message>
         <source>Too many failed attempts. Please try again later.</source>
-        <translation>Too many failed attempts. Please try again later.</translation>
+        <translation>For mange mislykkede forsøg. Prøv igen senere.</translation>
     </message>
     <message>
         <source>Enter 0 to back up files of any size.</source>
-        <translation>Enter 0 to back up files of any size.</translation>
+        <translation>Angiv 0 for at sikkerhedskopiere filer af enhver størrelse.</translation>
     </message>
     <message>
         <source>An unexpected error occurred.</source>
-        <translation>An unexpected error occurred.</translation>
+        <translation>Der opstod en uventet fejl.</translation>
     </message>
     <message>
         <source>Skylet Backup could not be initialized.</source>
-        <translation>Skylet Backup could not be initialized.</translation>
+        <translation>Skylet Backup kunne ikke initialiseres.</translation>
     </message>
     <message>
         <source>The backup task on the server does not belong to this computer.</source>
-        <translation>The backup task on the server does not belong to this computer.</translation>
+        <translation>Sikkerhedskopieringsopgaven på serveren tilhører ikke denne computer.</translation>
     </message>
     <message>
         <source>Choose a folder on the server:</source>
-        <translation>Choose a folder on the server:</translation>
+        <translation>Vælg en mappe på serveren:</translation>
     </message>
     <message>
         <source>The user name or password is incorrect.</source>
-        <translation>The user name or password is incorrect.</translation>
+        <translation>Brugernavnet eller adgangskoden er forkert.</translation>
     </message>
     <message>
         <source>Language:</source>
-        <translation>Language:</translation>
+        <translation>Sprog:</translation>
     </message>
     <message>
         <source>System default</source>
-        <translation>System default</translation>
+        <translation>Systemstandard</translation>
     </message>
     <message>
         <source>Connect anyway</source>
-        <translation>Connect anyway</translation>
+        <translation>Opret forbindelse alligevel</translation>
     </message>
     <message>
         <source>Choose the folder on this computer that you want to back up.</source>
-        <translation>Choose the folder on this computer that you want to back up.</translation>
+        <translation>Vælg den mappe på denne computer, som du vil sikkerhedskopiere.</translation>
     </message>
     <message>
         <source>The server requires two-step verification for your account. Please turn it on first.</source>
-        <translation>The server requires two-step verification for your account. Please turn it on first.</translation>
+        <translation>Serveren kræver totrinsbekræftelse for din konto. Aktivér den først.</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation>Next</translation>
+        <translation>Næste</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation>Apply</translation>
+        <translation>Anvend</translation>
     </message>
     <message>
         <source>Please enter the proxy address and port.</source>
-        <translation>Please enter the proxy address and port.</translation>
+        <translation>Angiv proxyadressen og porten.</translation>
     </message>
     <message>
         <source>Your account is disabled on the server.</source>
-        <translation>Your account is disabled on the server.</translation>
+        <translation>Din konto er deaktiveret på serveren.</translation>
     </message>
     <message>
         <source>This folder is already backed up by another task.</source>
-        <translation>This folder is already backed up by another task.</translation>
+        <translation>Denne mappe sikkerhedskopieres allerede af en anden opgave.</translation>
     </message>
     <message>
         <source>There is no valid folder to back up.</source>
-        <translation>There is no valid folder to back up.</translation>
+        <translation>Der er ingen gyldig mappe at sikkerhedskopiere.</translation>
     </message>
     <message>
         <source>Waiting for the file to be unlocked</source>
-        <translation>Waiting for the file to be unlocked</translation>
+        <translation>Venter på, at filen låses op</translation>
     </message>
     <message>
         <source>No proxy</source>
-        <translation>No proxy</translation>
+        <translation>Ingen proxy</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation>Help</translation>
+        <translation>Hjælp</translation>
     </message>
     <message>
         <source>The server version is not supported. Please update the server.</source>
-        <translation>The server version is not supported. Please update the server.</translation>
+        <translation>Serverversionen understøttes ikke. Opdater serveren.</translation>
     </message>
     <message>
         <source>Choose a folder on this computer</source>
-        <translation>Choose a folder on this computer</translation>
+        <translation>Vælg en mappe på denne computer</translation>
     </message>
     <message>
         <source>Files larger than this size are not backed up.</source>
-        <translation>Files larger than this size are not backed up.</translation>
+        <translation>Filer, der er større end denne størrelse, sikkerhedskopieres ikke.</translation>
     </message>
     <message>
         <source>Keep files on the server when they are deleted locally</source>
-        <translation>Keep files on the server when they are deleted locally</translation>
+        <translation>Behold filer på serveren, når de slettes lokalt</translation>
     </message>
     <message>
         <source>The network is unavailable. Please check your connection.</source>
-        <translation>The network is unavailable. Please check your connection.</translation>
+        <translation>Netværket er ikke tilgængeligt. Kontrollér din forbindelse.</translation>
     </message>
     <message>
         <source>Status</source>
@@ -465,131 +465,131 @@
     </message>
     <message>
         <source>Choose source folders</source>
-        <translation>Choose source folders</translation>
+        <translation>Vælg kildemapper</translation>
     </message>
     <message>
         <source>Read-only folders are backed up, but files cannot be restored into them.</source>
-        <translation>Read-only folders are backed up, but files cannot be restored into them.</translation>
+        <translation>Skrivebeskyttede mapper sikkerhedskopieres, men filer kan ikke gendannes til dem.</translation>
     </message>
     <message>
         <source>Address:</source>
-        <translation>Address:</translation>
+        <translation>Adresse:</translation>
     </message>
     <message>
         <source>Security warning</source>
-        <translation>Security warning</translation>
+        <translation>Sikkerhedsadvarsel</translation>
     </message>
     <message>
         <source>Waiting</source>
-        <translation>Waiting</translation>
+        <translation>Venter</translation>
     </message>
     <message>
         <source>Downloading the update...</source>
-        <translation>Downloading the update...</translation>
+        <translation>Henter opdateringen...</translation>
     </message>
     <message>
         <source>Welcome to Skylet Backup</source>
-        <translation>Welcome to Skylet Backup</translation>
+        <translation>Velkommen til Skylet Backup</translation>
     </message>
     <message>
         <source>Proxy user name:</source>
-        <translation>Proxy user name:</translation>
+        <translation>Brugernavn til proxy:</translation>
     </message>
     <message>
         <source>Connect through the FarLink relay</source>
-        <translation>Connect through the FarLink relay</translation>
+        <translation>Opret forbindelse via FarLink-relæet</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation>Account</translation>
+        <translation>Konto</translation>
     </message>
     <message>
         <source>The request could not be processed.</source>
-        <translation>The request could not be processed.</translation>
+        <translation>Anmodningen kunne ikke behandles.</translation>
     </message>
     <message>
         <source>The shared folder does not exist on the server.</source>
-        <translation>The shared folder does not exist on the server.</translation>
+        <translation>Den delte mappe findes ikke på serveren.</translation>
     </message>
     <message>
         <source>%1 upgrade failed (error code: %2).</source>
-        <translation>%1 upgrade failed (error code: %2).</translation>
+        <translation>Opgradering af %1 mislykkedes (fejlkode: %2).</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation>Summary</translation>
+        <translation>Oversigt</translation>
     </message>
     <message>
         <source>Preparing</source>
-        <translation>Preparing</translation>
+        <translation>Forbereder</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation>Options</translation>
+        <translation>Valgmuligheder</translation>
     </message>
     <message>
         <source>The selected folder on the server is read-only.</source>
-        <translation>The selected folder on the server is read-only.</translation>
+        <translation>Den valgte mappe på serveren er skrivebeskyttet.</translation>
     </message>
     <message>
         <source>Backup stopped with errors</source>
-        <translation>Backup stopped with errors</translation>
+        <translation>Sikkerhedskopieringen stoppede med fejl</translation>
     </message>
     <message>
         <source>Click here to update Skylet Backup.</source>
-        <translation>Click here to update Skylet Backup.</translation>
+        <translation>Klik her for at opdatere Skylet Backup.</translation>
     </message>
     <message>
         <source>Read-only</source>
-        <translation>Read-only</translation>
+        <translation>Skrivebeskyttet</translation>
     </message>
     <message>
         <source>The server administrator does not allow automatic connections.</source>
-        <translation>The server administrator does not allow automatic connections.</translation>
+        <translation>Serveradministratoren tillader ikke automatiske forbindelser.</translation>
     </message>
     <message>
         <source>The selected folder overlaps a folder that is already backed up.</source>
-        <translation>The selected folder overlaps a folder that is already backed up.</translation>
+        <translation>Den valgte mappe overlapper en mappe, der allerede sikkerhedskopieres.</translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation>Advanced</translation>
+        <translation>Avanceret</translation>
     </message>
     <message>
         <source>Processing %1 file(s)...</source>
-        <translation>Processing %1 file(s)...</translation>
+        <translation>Behandler %1 fil(er)...</translation>
     </message>
     <message>
         <source>Excluded paths</source>
-        <translation>Excluded paths</translation>
+        <translation>Udelukkede stier</translation>
     </message>
     <message>
         <source>You do not have permission to write to the shared folder.</source>
-        <translation>You do not have permission to write to the shared folder.</translation>
+        <translation>Du har ikke tilladelse til at skrive til den delte mappe.</translation>
     </message>
     <message>
         <source>Files with these extensions are not backed up:</source>
-        <translation>Files with these extensions are not backed up:</translation>
+        <translation>Filer med disse filtypenavne sikkerhedskopieres ikke:</translation>
     </message>
     <message>
         <source>Authentication failed.</source>
-        <translation>Authentication failed.</translation>
+        <translation>Godkendelsen mislykkedes.</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation>Settings</translation>
+        <translation>Indstillinger</translation>
     </message>
     <message>
         <source>The upgrade failed.</source>
-        <translation>The upgrade failed.</translation>
+        <translation>Opgraderingen mislykkedes.</translation>
     </message>
     <message>
         <source>Searching for earlier backups on this computer...</source>
-        <translation>Searching for earlier backups on this computer...</translation>
+        <translation>Søger efter tidligere sikkerhedskopier på denne computer...</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation>Back</translation>
+        <translation>Tilbage</translation>
     </message>
     <message>
         <source>%1 / %2</source>
@@ -597,15 +597,15 @@
     </message>
     <message>
         <source>Start now</source>
-        <translation>Start now</translation>
+        <translation>Start nu</translation>
     </message>
     <message>
         <source>Backing up %1</source>
-        <translation>Backing up %1</translation>
+        <translation>Sikkerhedskopierer %1</translation>
     </message>
     <message>
         <source>The proxy server requires authentication</source>
-        <translation>The proxy server requires authentication</translation>
+        <translation>Proxyserveren kræver godkendelse</translation>
     </message>
     <message>
         <source>Server</source>
@@ -613,11 +613,11 @@
     </message>
     <message>
         <source>Choose the folder to back up</source>
-        <translation>Choose the folder to back up</translation>
+        <translation>Vælg den mappe, der skal sikkerhedskopieres</translation>
     </message>
     <message>
         <source>A session with the server could not be created.</source>
-        <translation>A session with the server could not be created.</translation>
+        <translation>Der kunne ikke oprettes en session med serveren.</translation>
     </message>
     <message>
         <source>Skylet Backup is ready.</source>
@@ -625,35 +625,35 @@
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Cancel</translation>
+        <translation>Annuller</translation>
     </message>
     <message>
         <source>This version of Skylet Backup is no longer supported. Please upgrade.</source>
-        <translation>This version of Skylet Backup is no longer supported. Please upgrade.</translation>
+        <translation>Denne version af Skylet Backup understøttes ikke længere. Opgrader.</translation>
     </message>
     <message>
         <source>Excluded file extensions</source>
-        <translation>Excluded file extensions</translation>
+        <translation>Udelukkede filtypenavne</translation>
     </message>
     <message>
         <source>Applying settings...</source>
-        <translation>Applying settings...</translation>
+        <translation>Anvender indstillinger...</translation>
     </message>
     <message>
         <source>Updating...</source>
-        <translation>Updating...</translation>
+        <translation>Opdaterer...</translation>
     </message>
     <message>
         <source>Look for a backup made earlier on this computer</source>
-        <translation>Look for a backup made earlier on this computer</translation>
+        <translation>Søg efter en sikkerhedskopi, der tidligere er lavet på denne computer</translation>
     </message>
     <message>
         <source>Start Skylet Backup when I log in</source>
-        <translation>Start Skylet Backup when I log in</translation>
+        <translation>Start Skylet Backup, når jeg logger på</translation>
     </message>
     <message>
         <source>Check the settings below, then click Done to start the backup.</source>
-        <translation>Check the settings below, then click Done to start the backup.</translation>
+        <translation>Kontrollér indstillingerne nedenfor, og klik derefter på Udfør for at starte sikkerhedskopieringen.</translation>
     </message>
 </context>
 </TS>
