@@ -131,6 +131,166 @@ int MoveDirAcrossDevices(const ustring& from, const ustring& to, bool do_case_ch
     return 0;
 }
 
+// Parents this close to the top keep their listing open while a child is
+// emptied. Deeper ones are closed and found again through "..", so that a
+// tree of any depth costs at most this many descriptors (plus two).
+const size_t kRemoveOpenLevels = 64;
+
+// One folder on the way down from the top of a removal.
+struct RemoveLevel {
+    std::string name; // in the parent folder; empty for the top
+    DIR* dp;          // null while closed for a deep child
+    dev_t dev;
+    ino_t ino;
+};
+
+// The full path of `leaf` in the deepest level, for log lines only: it may
+// be longer than any system call accepts.
+std::string RemovePath(const ustring& top, const std::vector<RemoveLevel>& levels,
+                       const char* leaf)
+{
+    std::string path(top.c_str());
+    for (size_t i = 1; i < levels.size(); ++i) path += "/" + levels[i].name;
+    if (leaf != nullptr) path += std::string("/") + leaf;
+    return path;
+}
+
+void CloseLevels(std::vector<RemoveLevel>& levels)
+{
+    for (RemoveLevel& level : levels)
+        if (level.dp != nullptr) closedir(level.dp);
+    levels.clear();
+}
+
+// Opens folder `name` below dirfd without following a link, as a listing.
+// Null with errno set on failure.
+DIR* OpenLevel(int dirfd, const char* name, struct stat& st)
+{
+    int fd = openat(dirfd, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) return nullptr;
+    DIR* dp = fstat(fd, &st) == 0 ? fdopendir(fd) : nullptr;
+    if (dp == nullptr) {
+        int err = errno;
+        close(fd);
+        errno = err;
+    }
+    return dp;
+}
+
+// Empties and removes the folder `top` through descriptors, one level at a
+// time, so neither PATH_MAX nor the descriptor limit bounds the depth. Links
+// are removed, never entered. Stops at the first entry that cannot go.
+int RemoveTree(const ustring& top)
+{
+    std::vector<RemoveLevel> levels;
+    struct stat st;
+    DIR* topDp = OpenLevel(AT_FDCWD, top.c_str(), st);
+    if (topDp == nullptr) {
+        int err = errno;
+        Logger::LogMsg(Logger::L_ERR, kComp,
+                       "[ERROR] file-op(%d): FSRemove: Failed to open directory '%s'. %s\n",
+                       __LINE__, top.c_str(), strerror(err));
+        return -3;
+    }
+    levels.push_back(RemoveLevel{std::string(), topDp, st.st_dev, st.st_ino});
+
+    for (;;) {
+        RemoveLevel& cur = levels.back();
+        const int fd = dirfd(cur.dp);
+        // A read error ends the listing like its end; removing the folder
+        // then fails on whatever is left.
+        if (struct dirent* de = NextEntry(cur.dp)) {
+            if (IsDotOrDotDot(de->d_name)) continue;
+            bool isDir = de->d_type == DT_DIR;
+            if (de->d_type == DT_UNKNOWN) {
+                if (fstatat(fd, de->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0) {
+                    if (errno == ENOENT) continue;
+                    int err = errno;
+                    Logger::LogMsg(Logger::L_ERR, kComp,
+                                   "[ERROR] file-op(%d): FSRemove: Failed to get info for '%s'. "
+                                   "%s\n",
+                                   __LINE__, RemovePath(top, levels, de->d_name).c_str(),
+                                   strerror(err));
+                    CloseLevels(levels);
+                    return -3;
+                }
+                isDir = S_ISDIR(st.st_mode);
+            }
+            if (!isDir) {
+                if (unlinkat(fd, de->d_name, 0) != 0 && errno != ENOENT) {
+                    int err = errno;
+                    Logger::LogMsg(Logger::L_ERR, kComp,
+                                   "[ERROR] file-op(%d): FSRemove: Failed to remove '%s'. %s\n",
+                                   __LINE__, RemovePath(top, levels, de->d_name).c_str(),
+                                   strerror(err));
+                    CloseLevels(levels);
+                    return -3;
+                }
+                continue;
+            }
+            DIR* child = OpenLevel(fd, de->d_name, st);
+            if (child == nullptr) {
+                if (errno == ENOENT) continue;
+                int err = errno;
+                Logger::LogMsg(Logger::L_ERR, kComp,
+                               "[ERROR] file-op(%d): FSRemove: Failed to open directory '%s'. "
+                               "%s\n",
+                               __LINE__, RemovePath(top, levels, de->d_name).c_str(),
+                               strerror(err));
+                CloseLevels(levels);
+                return -3;
+            }
+            std::string name(de->d_name);
+            if (levels.size() >= kRemoveOpenLevels) {
+                // Everything listed so far is gone; the listing starts over
+                // when this folder is reopened.
+                closedir(cur.dp);
+                cur.dp = nullptr;
+            }
+            levels.push_back(RemoveLevel{std::move(name), child, st.st_dev, st.st_ino});
+            continue;
+        }
+
+        if (levels.size() == 1) break;
+        RemoveLevel& parent = levels[levels.size() - 2];
+        if (parent.dp == nullptr) {
+            // Back up through "..", and make sure it is still the folder we
+            // came down from, not one the tree was moved into meanwhile.
+            parent.dp = OpenLevel(fd, "..", st);
+            if (parent.dp == nullptr || st.st_dev != parent.dev || st.st_ino != parent.ino) {
+                int err = parent.dp == nullptr ? errno : 0;
+                Logger::LogMsg(Logger::L_ERR, kComp,
+                               "[ERROR] file-op(%d): FSRemove: Lost the parent of '%s'. %s\n",
+                               __LINE__, RemovePath(top, levels, nullptr).c_str(),
+                               err != 0 ? strerror(err) : "It was moved during the removal.");
+                CloseLevels(levels);
+                return -3;
+            }
+        }
+        closedir(cur.dp);
+        cur.dp = nullptr;
+        if (unlinkat(dirfd(parent.dp), cur.name.c_str(), AT_REMOVEDIR) != 0) {
+            int err = errno;
+            Logger::LogMsg(Logger::L_ERR, kComp,
+                           "[ERROR] file-op(%d): FSRemove: Failed to remove directory '%s'. %s\n",
+                           __LINE__, RemovePath(top, levels, nullptr).c_str(), strerror(err));
+            CloseLevels(levels);
+            return -3;
+        }
+        levels.pop_back();
+    }
+    CloseLevels(levels);
+
+    if (rmdir(top.c_str()) != 0) {
+        int err = errno;
+        Logger::LogMsg(Logger::L_ERR, kComp,
+                       "[ERROR] file-op(%d): FSRemove: Failed to remove directory '%s'. %s\n",
+                       __LINE__, top.c_str(), strerror(err));
+        return -3;
+    }
+    return 0;
+}
+
 } // namespace
 
 bool _FILE_INFO_tag::operator==(const _FILE_INFO_tag& o) const
@@ -434,33 +594,7 @@ int FSRemove(const ustring& path, bool /*allowundo*/)
         }
         return 0;
     }
-
-    DIR* dp = opendir(path.c_str());
-    if (dp == nullptr) {
-        int err = errno;
-        Logger::LogMsg(Logger::L_ERR, kComp,
-                       "[ERROR] file-op(%d): FSRemove: Failed to open directory '%s'. %s\n",
-                       __LINE__, path.c_str(), strerror(err));
-        return -3;
-    }
-    // A read error ends the walk like the end of the listing; the rmdir
-    // below then fails on whatever is left.
-    while (struct dirent* de = NextEntry(dp)) {
-        if (IsDotOrDotDot(de->d_name)) continue;
-        if (FSRemove(path + "/" + de->d_name, false) != 0) {
-            closedir(dp);
-            return -3;
-        }
-    }
-    closedir(dp);
-    if (rmdir(path.c_str()) != 0) {
-        int err = errno;
-        Logger::LogMsg(Logger::L_ERR, kComp,
-                       "[ERROR] file-op(%d): FSRemove: Failed to remove directory '%s'. %s\n",
-                       __LINE__, path.c_str(), strerror(err));
-        return -3;
-    }
-    return 0;
+    return RemoveTree(path);
 }
 
 int FSOpenDir(const ustring& path, int flag, DIR_HANDLE& dh)

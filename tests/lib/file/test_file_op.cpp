@@ -9,6 +9,8 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -261,6 +263,46 @@ TEST_F(FileOpTest, RemoveDeletesTreeButNotWhatLinksPointAt)
 
     EXPECT_EQ(0, FSRemove(P("tree").c_str()));
     EXPECT_FALSE(fs::exists(P("tree")));
+    EXPECT_EQ("keep", ReadFile(P("outside/keep")));
+}
+
+// Extracting a package can make a tree no path can name whole. Built
+// relative to descriptors: 300 levels of 20-character names are far beyond
+// PATH_MAX, and removed under a descriptor limit well below the depth.
+TEST_F(FileOpTest, RemoveDeletesTreeDeeperThanPathMax)
+{
+    ASSERT_EQ(0, mkdir(P("outside").c_str(), 0755));
+    WriteFile(P("outside/keep"), "keep");
+    ASSERT_EQ(0, mkdir(P("tree").c_str(), 0755));
+    const int kLevels = 300;
+    const std::string name(20, 'n');
+    int fd = open(P("tree").c_str(), O_RDONLY | O_DIRECTORY);
+    ASSERT_GE(fd, 0);
+    for (int i = 0; i < kLevels; ++i) {
+        int file = openat(fd, "file", O_WRONLY | O_CREAT, 0644);
+        ASSERT_EQ(1, write(file, "x", 1));
+        close(file);
+        if (i % 60 == 0) {
+            ASSERT_EQ(0, symlinkat(P("outside").c_str(), fd, "out"));
+            ASSERT_EQ(0, symlinkat((P("outside") + "/keep").c_str(), fd, "keep"));
+        }
+        ASSERT_EQ(0, mkdirat(fd, name.c_str(), 0755));
+        int child = openat(fd, name.c_str(), O_RDONLY | O_DIRECTORY);
+        close(fd);
+        ASSERT_GE(child, 0) << i;
+        fd = child;
+    }
+    close(fd);
+
+    struct rlimit limit;
+    ASSERT_EQ(0, getrlimit(RLIMIT_NOFILE, &limit));
+    struct rlimit low = limit;
+    low.rlim_cur = 128;
+    ASSERT_EQ(0, setrlimit(RLIMIT_NOFILE, &low));
+    const int rc = FSRemove(P("tree").c_str());
+    ASSERT_EQ(0, setrlimit(RLIMIT_NOFILE, &limit));
+    EXPECT_EQ(0, rc) << Log();
+    EXPECT_FALSE(fs::exists(fs::symlink_status(P("tree"))));
     EXPECT_EQ("keep", ReadFile(P("outside/keep")));
 }
 
