@@ -3,6 +3,8 @@
 // One destination at a time, a per-component level filter read from a level
 // file, a local time stamp in front of every entry, byte-counted rotation of
 // the log file, and a process-private mutex so that entries never interleave.
+// Entries the log file cannot take (a full disk) are kept, within a bound, and
+// written before the next entry that finds space; a new destination drops them.
 // Before Initialize it is already enabled: standard error, every component at
 // L_WARNING. Callers put the level tag, source and line into their format:
 //   Logger::LogMsg(Logger::L_ERR, "launcher_debug",

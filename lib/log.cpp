@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <deque>
+#include <exception>
 #include <new>
 #include <string>
 #include <sys/stat.h>
@@ -55,8 +57,8 @@ int InitialLogSize(FILE* fp)
 // One write() per entry: the file is opened for appending, so the kernel puts
 // each entry whole at the end even when other launchers append to the same
 // file. Only an error (a full disk) cuts a write short; the rest is retried.
-// Returns the bytes written, -1 when not even the first byte made it.
-int WriteEntry(int fd, const char* entry, size_t size)
+// Returns the bytes written.
+size_t WriteEntry(int fd, const char* entry, size_t size)
 {
     size_t done = 0;
     while (done < size) {
@@ -67,7 +69,7 @@ int WriteEntry(int fd, const char* entry, size_t size)
             break;
         done += static_cast<size_t>(n);
     }
-    return done == 0 && size > 0 ? -1 : static_cast<int>(done);
+    return done;
 }
 
 // Time stamp and message in one heap buffer of the exact size, so an entry
@@ -100,6 +102,111 @@ char* FormatEntry(const char* fmt, va_list args, size_t* size)
     }
     *size = stamp_bytes + message_bytes;
     return entry;
+}
+
+char* FormatNote(size_t* size, const char* fmt, ...) __attribute__((format(printf, 2, 3)));
+char* FormatNote(size_t* size, const char* fmt, ...)
+{
+    va_list args;
+    va_start(args, fmt);
+    char* note = FormatEntry(fmt, args, size);
+    va_end(args);
+    return note;
+}
+
+// Entries the log file did not take. On a full disk the lines that explain a
+// failed upgrade are logged before the rollback frees the space; dropped,
+// only the last line would survive. They wait here, time stamps and all, for
+// the next entry that finds space. Bounded, as the space may never come back.
+// Guarded by the logger's lock.
+const size_t kKeptEntriesMax = 64;
+const size_t kKeptBytesMax = 256 * 1024;
+
+struct KeptEntries {
+    std::deque<std::string> entries;
+    size_t first_done = 0;  // bytes of the first entry the file already holds
+    size_t bytes = 0;
+    unsigned long lost = 0;  // dropped beyond the bound, not yet reported
+};
+KeptEntries kept;
+
+void ForgetKept()
+{
+    kept.entries.clear();
+    kept.first_done = 0;
+    kept.bytes = 0;
+    kept.lost = 0;
+}
+
+// Keeps an entry of which the file took only the first `done` bytes. With
+// done > 0 nothing else is kept: entries are written only when none wait.
+void Keep(const char* entry, size_t size, size_t done)
+{
+    try {
+        kept.entries.emplace_back(entry, size);
+    } catch (const std::exception&) {
+        ++kept.lost;
+        return;
+    }
+    kept.bytes += size;
+    if (done > 0)
+        kept.first_done = done;
+    // The oldest go first, but not the rest of an entry whose start is in the
+    // file: the next entry would continue its line.
+    while (kept.entries.size() > kKeptEntriesMax || kept.bytes > kKeptBytesMax) {
+        const size_t oldest = kept.first_done > 0 ? 1 : 0;
+        if (oldest >= kept.entries.size())
+            break;
+        kept.bytes -= kept.entries[oldest].size();
+        kept.entries.erase(kept.entries.begin() + oldest);
+        ++kept.lost;
+    }
+}
+
+// Writes the kept entries in order, each in one write(), with a line that
+// counts the dropped ones where they would have been. Adds the bytes the file
+// took to *written; true once nothing waits.
+bool WriteKept(int fd, size_t* written)
+{
+    for (;;) {
+        if (kept.lost > 0 && kept.first_done == 0) {
+            size_t size = 0;
+            char* note = FormatNote(&size,
+                                    "[WARNING] log(%d): %lu log entries were lost while the log "
+                                    "file could not be written\n",
+                                    __LINE__, kept.lost);
+            if (note != nullptr) {
+                const size_t n = WriteEntry(fd, note, size);
+                *written += n;
+                if (n == 0) {
+                    free(note);
+                    return false;
+                }
+                if (n < size) {
+                    try {
+                        kept.entries.emplace_front(note, size);
+                        kept.bytes += size;
+                        kept.first_done = n;
+                    } catch (const std::exception&) {
+                    }
+                }
+                free(note);
+            }
+            kept.lost = 0;
+        }
+        if (kept.entries.empty())
+            return true;
+        const std::string& first = kept.entries.front();
+        const size_t n =
+            WriteEntry(fd, first.data() + kept.first_done, first.size() - kept.first_done);
+        *written += n;
+        kept.first_done += n;
+        if (kept.first_done < first.size())
+            return false;
+        kept.bytes -= first.size();
+        kept.entries.pop_front();
+        kept.first_done = 0;
+    }
 }
 
 }  // namespace
@@ -170,6 +277,7 @@ int Logger::Initialize(Logger::Type type, const ustring& new_log_path, const ust
     if (old_fp != log_fp && IsOwnStream(old_fp))
         fclose(old_fp);
 
+    ForgetKept();
     log_type = type;
     *log_rotated_count_shared = 0;
     log_rotated_count_private = 0;
@@ -187,6 +295,7 @@ void Logger::Destroy()
         log_path.clear();
         log_type = STDERR_LOGGER;
     }
+    ForgetKept();
     DestroySharedData();
     DestroyLock();
 }
@@ -250,7 +359,18 @@ void Logger::LogMsg2(Logger::Level level, const ustring& comp, const char* fmt, 
             }
             // Whatever the program printed to the stream itself goes out first.
             fflush(log_fp);
-            written = WriteEntry(fileno(log_fp), entry, size);
+            const int fd = fileno(log_fp);
+            if (log_type != FILE_LOGGER) {
+                WriteEntry(fd, entry, size);
+            } else {
+                // Only what reaches the file counts towards rotation.
+                size_t out = 0;
+                const size_t n = WriteKept(fd, &out) ? WriteEntry(fd, entry, size) : 0;
+                if (n < size)
+                    Keep(entry, size, n);
+                out += n;
+                written = out > INT_MAX ? INT_MAX : static_cast<int>(out);
+            }
             free(entry);
         }
         break;

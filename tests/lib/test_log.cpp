@@ -1,11 +1,15 @@
 #include "log.h"
 
+#include <cerrno>
+#include <cstring>
+#include <algorithm>
 #include <fcntl.h>
 #include <fstream>
 #include <map>
 #include <regex>
 #include <sstream>
 #include <string>
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
@@ -272,6 +276,100 @@ TEST_F(LoggerTest, LongEntriesOfProcessesNeverInterleave)
     }
     for (int p = 0; p < kProcesses; ++p)
         EXPECT_EQ(per_writer[static_cast<char>('a' + p)], kEntries);
+}
+
+
+// A small tmpfs of its own, so the disk can be filled and freed at will.
+class FullDiskTest : public LoggerTest {
+protected:
+    void SetUp() override
+    {
+        LoggerTest::SetUp();
+        disk = dir + "/disk";
+        ASSERT_EQ(mkdir(disk.c_str(), 0700), 0);
+        if (mount("tmpfs", disk.c_str(), "tmpfs", 0, "size=512k") != 0) {
+            if (errno == EPERM) {
+                GTEST_SKIP() << "mounting a tmpfs needs root: " << strerror(errno);
+            }
+            FAIL() << "mount: " << strerror(errno);
+        }
+        mounted = true;
+        log_path = disk + "/launcher.log";
+    }
+    void TearDown() override
+    {
+        Logger::Destroy();
+        if (mounted) {
+            EXPECT_EQ(umount(disk.c_str()), 0) << strerror(errno);
+        }
+        LoggerTest::TearDown();
+    }
+
+    void Fill()
+    {
+        const int fd = open((disk + "/filler").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        ASSERT_GE(fd, 0);
+        const std::string block(65536, 'f');
+        while (write(fd, block.data(), block.size()) > 0) {
+        }
+        EXPECT_EQ(errno, ENOSPC);
+        close(fd);
+    }
+    void Free() { ASSERT_EQ(unlink((disk + "/filler").c_str()), 0); }
+
+    // The log's lines without their time stamps, which must be there.
+    std::vector<std::string> Texts()
+    {
+        std::vector<std::string> texts;
+        for (const std::string& line : Lines(log_path)) {
+            EXPECT_TRUE(std::regex_match(line.substr(0, 16), std::regex(kStamp))) << line;
+            texts.push_back(line.substr(std::min<size_t>(16, line.size())));
+        }
+        return texts;
+    }
+
+    std::string disk;
+    bool mounted = false;
+};
+
+// The cause of a failed upgrade is logged while the disk is full; it must
+// reach the log once the rollback has freed the space.
+TEST_F(FullDiskTest, EntriesOfAFullDiskFollowOnceThereIsSpace)
+{
+    Start("");
+    Logger::LogMsg(Logger::L_ERR, "disk_debug", "before\n");
+    Fill();
+    // Fills what is left of the log's last page, the rest has to wait.
+    const std::string big(70000, 'b');
+    Logger::LogMsg(Logger::L_ERR, "disk_debug", "%s\n", big.c_str());
+    Logger::LogMsg(Logger::L_ERR, "disk_debug", "[ERROR] t(%d): cause\n", 1);
+    Logger::LogMsg(Logger::L_ERR, "disk_debug", "[ERROR] t(%d): rollback\n", 2);
+    Free();
+    Logger::LogMsg(Logger::L_ERR, "disk_debug", "[ERROR] t(%d): failed\n", 3);
+    EXPECT_EQ(Texts(), (std::vector<std::string>{"before", big, "[ERROR] t(1): cause",
+                                                 "[ERROR] t(2): rollback", "[ERROR] t(3): failed"}));
+
+    // Kept entries belong to their destination (the rest of this one never
+    // shows up in the next); beyond the bound the oldest go, and the log
+    // says how many.
+    Fill();
+    Logger::LogMsg(Logger::L_ERR, "disk_debug", "%s\n", std::string(70000, 's').c_str());
+    log_path = disk + "/second.log";
+    Start("");
+    for (int i = 0; i < 70; ++i)
+        Logger::LogMsg(Logger::L_ERR, "disk_debug", "entry %d\n", i);
+    Free();
+    Logger::LogMsg(Logger::L_ERR, "disk_debug", "after\n");
+    std::vector<std::string> texts = Texts();
+    ASSERT_FALSE(texts.empty());
+    EXPECT_TRUE(std::regex_match(texts[0], std::regex("\\[WARNING\\] log\\([0-9]+\\): 6 log "
+                                                      "entries were lost [a-z ]+")))
+        << texts[0];
+    std::vector<std::string> expected;
+    for (int i = 6; i < 70; ++i)
+        expected.push_back("entry " + std::to_string(i));
+    expected.push_back("after");
+    EXPECT_EQ(std::vector<std::string>(texts.begin() + 1, texts.end()), expected);
 }
 
 }  // namespace
