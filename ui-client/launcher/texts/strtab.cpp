@@ -29,8 +29,8 @@ const char *const kTextInvalidRequest = "The request could not be processed.";
 
 } // namespace
 
-// tools/make-ts.py reads the texts out of the STR lines below to write the
-// catalogue sources; keep one entry per line.
+// tools/make-ts.py reads the texts out of the STR lines below to add new
+// ones to the catalogue sources; keep one entry per line.
 #define STR(id, text) \
     stab[id] = text;  \
     ktab[id] = #id
