@@ -39,7 +39,13 @@ public:
     size_t utf16_capacity() const { return wdata_cap; }
 
     const char& operator[](size_t pos) const { return data[pos]; }
-    char& operator[](size_t pos) { return data[pos]; }
+    // The bytes may be written through the reference, so this drops the
+    // UTF-16 form like any other byte-side change.
+    char& operator[](size_t pos)
+    {
+        clear_wdata();
+        return data[pos];
+    }
 
     void swap(ustring& other);
     void clear();

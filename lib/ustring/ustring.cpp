@@ -40,14 +40,6 @@ size_t grown_size(size_t used, size_t n)
     return used + n + 1;
 }
 
-size_t utf16_length(const uchar16_t* s)
-{
-    size_t n = 0;
-    while (s[n] != 0)
-        ++n;
-    return n;
-}
-
 size_t utf16_length_bounded(const uchar16_t* s, size_t limit)
 {
     size_t n = 0;
@@ -461,8 +453,9 @@ ustring& ustring::append(const char* s, size_t n)
         std::string copy(s, n < avail ? n : avail);
         return append(copy.c_str(), copy.size());
     }
-    size_t total = std::strlen(s);
-    size_t k = n < total ? n : total;
+    // The text ends at n bytes or its first zero byte, whichever comes
+    // first; a counted buffer need not be terminated.
+    size_t k = strnlen(s, n);
     realloc_data(data_len + k + 1);
     std::memcpy(data + data_len, s, k);
     data_len += k;
@@ -515,8 +508,7 @@ ustring& ustring::append(const uchar16_t* s, size_t n)
         std::memcpy(wdata + wdata_len, wdata, k * sizeof(uchar16_t));
         wdata_len += k;
     } else {
-        size_t total = utf16_length(s);
-        size_t k = n < total ? n : total;
+        size_t k = utf16_length_bounded(s, n);
         realloc_wdata(wdata_len + k + 1);
         std::memcpy(wdata + wdata_len, s, k * sizeof(uchar16_t));
         wdata_len += k;

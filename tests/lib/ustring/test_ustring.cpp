@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <map>
 #include <new>
 #include <sstream>
 #include <stdexcept>
 #include <string>
+#include <sys/mman.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -20,6 +23,29 @@ std::vector<uchar16_t> units(const ustring& s)
         out.push_back(*p);
     return out;
 }
+
+// `bytes` bytes that end right before an unreadable page: reading past them
+// crashes in any build, not only under AddressSanitizer.
+class GuardedBuffer {
+public:
+    explicit GuardedBuffer(size_t bytes) : page_(static_cast<size_t>(sysconf(_SC_PAGESIZE)))
+    {
+        void* p = mmap(nullptr, 2 * page_, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS,
+                       -1, 0);
+        if (p == MAP_FAILED)
+            throw std::bad_alloc();
+        base_ = static_cast<char*>(p);
+        mprotect(base_ + page_, page_, PROT_NONE);
+        data_ = base_ + page_ - bytes;
+    }
+    ~GuardedBuffer() { munmap(base_, 2 * page_); }
+    char* data() { return data_; }
+
+private:
+    size_t page_;
+    char* base_;
+    char* data_;
+};
 
 int count_lines(const std::string& text)
 {
@@ -143,6 +169,24 @@ TEST(UstringTest, AppendAndAssignForms)
     EXPECT_STREQ(s.c_str(), "strc");
 }
 
+// A count bounds the read: the text need not be zero-terminated.
+TEST(UstringTest, CountedBuffersAreReadNoFurther)
+{
+    GuardedBuffer bytes(3);
+    memcpy(bytes.data(), "abc", 3);
+    ustring s("x");
+    s.append(bytes.data(), 3);
+    EXPECT_STREQ(s.c_str(), "xabc");
+    s.assign(bytes.data(), 2);
+    EXPECT_STREQ(s.c_str(), "ab");
+
+    const uchar16_t two[] = {0x41, 0xE9};
+    GuardedBuffer units(sizeof(two));
+    memcpy(units.data(), two, sizeof(two));
+    s.assign(reinterpret_cast<const uchar16_t*>(units.data()), 2);
+    EXPECT_STREQ(s.c_str(), "A\xC3\xA9");
+}
+
 TEST(UstringTest, SubstrBoundsAndThrows)
 {
     ustring s("abcdef");
@@ -223,6 +267,8 @@ TEST(UstringTest, Utf16RoundTripAndCache)
     EXPECT_STREQ(s.c_str(), "\xE2\x82\xAC");
     s.replace('\xAC', '\xA1');  // € becomes U+20A1
     EXPECT_EQ(units(s), (std::vector<uchar16_t>{0x20A1}));
+    s[2] = '\xA2';  // a write through the index is a byte-side change too
+    EXPECT_EQ(units(s), (std::vector<uchar16_t>{0x20A2}));
 }
 
 TEST(UstringTest, UnpairedSurrogateEmptiesWithOneWarning)
