@@ -75,8 +75,9 @@ public:
 
     // Writes every entry as key="value" (or 'value' when the value holds a
     // double quote). Entries that the reader could not read back (a key with
-    // other characters, a value with control bytes or both quotes) make the
-    // write fail with -1 before the file is touched. 0 on success.
+    // other characters, a value with control bytes or both quotes, a line
+    // longer than a read piece) make the write fail with -1 before the file
+    // is touched. 0 on success.
     int write(const ustring& path) const
     {
         if (path.empty())
@@ -99,6 +100,9 @@ public:
             if (has_double && has_single)
                 return -1;
             const char quote = has_double ? '\'' : '"';
+            // A line longer than a read piece would not read back.
+            if (strlen(key) + strlen(value) + 4 > kPieceSize - 1)
+                return -1;
             text.append(key).append("=").append(1, quote).append(value).append(1, quote);
             text.append("\n");
         }
@@ -181,8 +185,12 @@ private:
         while (is_key_char(static_cast<unsigned char>(*p)))
             ++p;
         char* key_end = p;
-        if (*p == '#' || *p == '\0')
+        // A bare key is a line without "=" even when it ends the file
+        // without a line feed.
+        if (*p == '#' || (*p == '\0' && key_end == key_begin))
             return EMPTY;
+        if (*p == '\0')
+            return INVALID;
 
         p = skip_spaces(p);
         if (*p != '=')

@@ -35,40 +35,10 @@ struct MemFile {
 MemFile g_input;
 MemFile g_rewritten;
 
-// Faults of config.h that this target found and that are reported, waiting
-// for a fix there. A break of exactly such a kind is counted and summed up at
-// exit instead of aborting, so that the bounded runs keep looking for new
-// ones; SKYLET_FUZZ_STRICT=1 in the environment aborts on them as well (to
-// reproduce one). Drop an entry once its fault is fixed.
-enum KnownFault { BARE_KEY_AT_END, LONG_ENTRY_WRITTEN, KNOWN_FAULT_COUNT };
-const char* const kKnownFaults[KNOWN_FAULT_COUNT] = {
-    "a last line without line feed that is a bare key reads as an empty line "
-    "(with the line feed it is refused)",
-    "write() accepts an entry whose line is longer than a read piece, and read() "
-    "then refuses the written file",
-};
-size_t g_known_hits[KNOWN_FAULT_COUNT];
-bool g_strict = false;
-
 void fail(const char* what)
 {
     fprintf(stderr, "fuzz_config: invariant broken: %s\n", what);
     abort();
-}
-
-void known_fault(KnownFault fault)
-{
-    if (g_strict)
-        fail(kKnownFaults[fault]);
-    ++g_known_hits[fault];
-}
-
-void report_known_faults()
-{
-    for (int f = 0; f < KNOWN_FAULT_COUNT; ++f)
-        if (g_known_hits[f] > 0)
-            fprintf(stderr, "fuzz_config: known fault, %zu inputs: %s\n", g_known_hits[f],
-                    kKnownFaults[f]);
 }
 
 void open_memfile(MemFile& file, const char* name)
@@ -100,26 +70,6 @@ bool is_key_char(unsigned char c)
            c == '-' || c == '_' || c == '.';
 }
 
-bool is_blank(unsigned char c) { return (c >= 9 && c <= 13) || c == ' '; }
-
-// Whether the last piece the reader sees is blanks and key characters only,
-// with no line feed after it.
-bool ends_in_bare_key(const char* text, size_t size)
-{
-    size_t start = size;
-    while (start > 0 && text[start - 1] != '\n')
-        --start;
-    while (size - start > kPieceBytes)
-        start += kPieceBytes;
-    while (start < size && is_blank(static_cast<unsigned char>(text[start])))
-        ++start;
-    if (start == size)
-        return false;
-    for (; start < size; ++start)
-        if (!is_key_char(static_cast<unsigned char>(text[start])))
-            return false;
-    return true;
-}
 
 typedef std::map<std::string, std::string> Entries;
 
@@ -163,21 +113,17 @@ void check_entries(Config& config)
         fail("get_int or get_bool changed a stored entry");
 
     // Written out and read back, the entries come back unchanged; only a value
-    // holding both quote characters cannot be written.
+    // holding both quote characters, or an entry whose line would be longer
+    // than a read piece, cannot be written.
     int written = config.write(g_rewritten.path.c_str());
     if (written != 0) {
-        if (written != -1 || !both_quotes)
+        if (written != -1 || !(both_quotes || longest + 1 > kPieceBytes))
             fail("write refused entries that read accepted");
         return;
     }
     Config again;
-    if (again.read(g_rewritten.path.c_str()) != 0) {
-        if (longest > kPieceBytes) {
-            known_fault(LONG_ENTRY_WRITTEN);
-            return;
-        }
+    if (again.read(g_rewritten.path.c_str()) != 0)
         fail("a written file does not read back");
-    }
     if (entries_of(again) != before)
         fail("the round trip through write changed the entries");
 }
@@ -188,9 +134,6 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     open_memfile(g_input, "fuzz_config.input");
     open_memfile(g_rewritten, "fuzz_config.rewritten");
-    const char* strict = getenv("SKYLET_FUZZ_STRICT");
-    g_strict = strict != nullptr && strcmp(strict, "1") == 0;
-    atexit(report_known_faults);
     return 0;
 }
 
@@ -229,9 +172,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     fill(g_input, terminated.data(), terminated.size());
     Config with_lf;
     int result_with_lf = with_lf.read(input);
-    if (result == 0 && result_with_lf == -1 && ends_in_bare_key(text, size))
-        known_fault(BARE_KEY_AT_END);
-    else if (result_with_lf != result)
+    if (result_with_lf != result)
         fail("a final line feed changed the result of read");
     else if (entries_of(with_lf) != entries_of(fresh))
         fail("a final line feed changed the entries");

@@ -58,7 +58,7 @@ TEST_F(ConfigTest, RejectsMalformedLines)
     const std::string cases[] = {
         "name=a b\n",   "name=\n",     "name\n",        "name : 1\n",   "name= # note\n",
         "name='a\tb'\n", "name=a\tb\n", "name='open\n", "name='a'b\n",  "na me=1\n",
-        "name=a\x7f\n", std::string("pid=12\0 34\n", 11),
+        "name=a\x7f\n", std::string("pid=12\0 34\n", 11), "name",
     };
     for (const std::string& line : cases) {
         SCOPED_TRACE(line);
@@ -97,6 +97,8 @@ TEST_F(ConfigTest, LongLinesAreParsedInPieces)
     ASSERT_EQ(Read(first + "x=1\n", split), 0);
     EXPECT_EQ(Keys(split), (std::vector<std::string>{"k", "x"}));
     EXPECT_EQ(Read(first + "tail text\n", broken), -1);
+    // Quoted by write, that value's line would no longer fit in one piece.
+    EXPECT_EQ(fits.write(path.c_str()), -1);
 }
 
 TEST_F(ConfigTest, LookupsInsertAndGetIntReadsLikeStreamExtraction)
