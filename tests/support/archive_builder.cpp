@@ -3,6 +3,7 @@
 #include <archive.h>
 #include <archive_entry.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 #include <cstdio>
 #include <ctime>
@@ -30,6 +31,18 @@ ArchiveBuilder& ArchiveBuilder::Symlink(const std::string& name, const std::stri
 ArchiveBuilder& ArchiveBuilder::HardLink(const std::string& name, const std::string& target)
 {
     entries.push_back({KindHardLink, name, target, 0644});
+    return *this;
+}
+
+ArchiveBuilder& ArchiveBuilder::Fifo(const std::string& name)
+{
+    entries.push_back({KindFifo, name, "", 0644});
+    return *this;
+}
+
+ArchiveBuilder& ArchiveBuilder::Device(const std::string& name, bool block)
+{
+    entries.push_back({block ? KindBlockDevice : KindCharDevice, name, "", 0666});
     return *this;
 }
 
@@ -80,6 +93,14 @@ bool ArchiveBuilder::Write(const std::string& path, Format format) const
         case KindHardLink:
             archive_entry_set_filetype(entry, AE_IFREG);
             archive_entry_set_hardlink(entry, e.data.c_str());
+            break;
+        case KindFifo:
+            archive_entry_set_filetype(entry, AE_IFIFO);
+            break;
+        case KindCharDevice:
+        case KindBlockDevice:
+            archive_entry_set_filetype(entry, e.kind == KindCharDevice ? AE_IFCHR : AE_IFBLK);
+            archive_entry_set_rdev(entry, makedev(1, 3));
             break;
         }
         archive_entry_set_perm(entry, static_cast<mode_t>(e.mode));

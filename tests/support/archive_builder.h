@@ -1,6 +1,7 @@
 // Writes real archives with libarchive's writer, entry by entry and in the
 // order given, so tests can build well-formed packages as well as hostile
-// ones (names with "..", absolute names, links into and out of the tree).
+// ones (names with "..", absolute names, links into and out of the tree,
+// FIFOs and devices).
 //
 //   ArchiveBuilder b;
 //   b.Dir("bin").File("bin/tool", "#!/bin/sh\n", 0755).Symlink("lib", "/usr/lib");
@@ -24,6 +25,10 @@ public:
     ArchiveBuilder& File(const std::string& name, const std::string& content, int mode = 0644);
     ArchiveBuilder& Symlink(const std::string& name, const std::string& target);
     ArchiveBuilder& HardLink(const std::string& name, const std::string& target);
+    ArchiveBuilder& Fifo(const std::string& name);
+    // A character or block device with the numbers of the null device (1, 3),
+    // so that an extractor that wrongly creates it makes nothing harmful.
+    ArchiveBuilder& Device(const std::string& name, bool block = false);
 
     size_t EntryCount() const { return entries.size(); }
 
@@ -32,7 +37,7 @@ public:
     bool Write(const std::string& path, Format format) const;
 
 private:
-    enum Kind { KindDir, KindFile, KindSymlink, KindHardLink };
+    enum Kind { KindDir, KindFile, KindSymlink, KindHardLink, KindFifo, KindCharDevice, KindBlockDevice };
     struct Entry {
         Kind kind;
         std::string name;

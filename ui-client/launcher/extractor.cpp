@@ -2,13 +2,21 @@
 
 #include <archive.h>
 #include <archive_entry.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
+#include <zlib.h>
 
+#include <cerrno>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 #include <string>
 #include <unordered_set>
 #include <vector>
 
+#include <QCryptographicHash>
 #include <QString>
 
 #include "adapter.h"
@@ -19,6 +27,11 @@ namespace {
 
 const char* const LOG_COMP = "extractor_debug";
 const size_t READ_BLOCK_SIZE = 10240;
+// The package is read in pieces of this size (or of its own size, when it is
+// smaller) and a gzip package is inflated in pieces of INFLATE_BLOCK_SIZE:
+// large enough that the per-call costs of read(), zlib and libarchive vanish.
+const size_t PACKAGE_BLOCK_SIZE = 1 << 20;
+const size_t INFLATE_BLOCK_SIZE = 256 << 10;
 // Nothing is restored but the data and the mode bits; ".." is refused by the
 // writer. Links inside the tree are guarded by SymlinkGuard below instead of
 // ARCHIVE_EXTRACT_SECURE_SYMLINKS, which would also reject a home folder
@@ -167,6 +180,491 @@ private:
     std::vector<std::string> parts;
 };
 
+// The outcome of one step of a pass over the package. A failure says whom it
+// blames, so that the caller knows whether the same package is worth another
+// try on a later run.
+enum class Step { Ok, End, PackageFault, EnvironmentFault };
+
+// errno values that describe the machine rather than the package: the same
+// package may extract once there is room, the rights are fixed or memory is
+// back. Anything else libarchive reports (format errors, "..", names too
+// long, ...) is the package's doing.
+bool IsEnvironmentErrno(int err)
+{
+    switch (err) {
+    case ENOENT:
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG:
+    case ENOMEM:
+    case EIO:
+    case EMFILE:
+    case ENFILE:
+    case EBUSY:
+    case ETXTBSY:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Feeds the package file to libarchive through a read callback, so that
+// every byte of the file passes through here exactly once, in order: it is
+// hashed as it is read, and a gzip-compressed file is inflated here by zlib,
+// which checks each member's CRC-32 and length against its trailer. libarchive
+// then sees the inflated stream and inflates nothing itself. There is no skip
+// or seek callback, so nothing can be stepped over.
+class PackageReader {
+public:
+    explicit PackageReader(bool hash) : hashing(hash), sha(QCryptographicHash::Sha256) {}
+    ~PackageReader()
+    {
+        if (inflating) {
+            inflateEnd(&zs);
+        }
+        if (fd >= 0) {
+            close(fd);
+        }
+    }
+    PackageReader(const PackageReader&) = delete;
+    PackageReader& operator=(const PackageReader&) = delete;
+
+    // Opens the file and reads its first block to tell gzip from the rest.
+    bool Open(const char* path)
+    {
+        fd = open(path, O_RDONLY | O_CLOEXEC);
+        if (fd < 0) {
+            return IoFailure("cannot open the package", errno);
+        }
+        posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
+        struct stat st;
+        block_size = PACKAGE_BLOCK_SIZE;
+        if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && static_cast<uint64_t>(st.st_size) < block_size) {
+            // One byte more, so that the first read already meets the end.
+            block_size = static_cast<size_t>(st.st_size) + 1;
+        }
+        raw.reset(new unsigned char[block_size]);
+        if (!Fill()) {
+            return false;
+        }
+        first_block_pending = true;
+        if (raw_len >= 2 && raw[0] == 0x1f && raw[1] == 0x8b) {
+            memset(&zs, 0, sizeof(zs));
+            // 16 + MAX_WBITS: a gzip wrapper, whose trailer zlib verifies.
+            int r = inflateInit2(&zs, 16 + MAX_WBITS);
+            if (r != Z_OK) {
+                return IoFailure("cannot set up zlib", r == Z_MEM_ERROR ? ENOMEM : EINVAL);
+            }
+            inflating = true;
+            zs.next_in = raw.get();
+            zs.avail_in = static_cast<uInt>(raw_len);
+            inflated.reset(new unsigned char[INFLATE_BLOCK_SIZE]);
+        }
+        return true;
+    }
+
+    int Attach(archive* ar)
+    {
+        attached = true;
+        return archive_read_open(ar, this, nullptr, &PackageReader::Callback, nullptr);
+    }
+    // For a package that libarchive is to read by itself after all.
+    void Close()
+    {
+        if (fd >= 0) {
+            close(fd);
+            fd = -1;
+        }
+    }
+    bool Inflating() const { return inflating; }
+    size_t BlockSize() const { return block_size; }
+
+    // Reads what is left of the file after libarchive has seen the end of
+    // the archive (tar's end blocks, the last gzip trailer, anything else),
+    // so that the hash covers the whole file and every trailer is checked.
+    bool Drain()
+    {
+        if (Failed()) {
+            return false;
+        }
+        if (!attached) {
+            return true;
+        }
+        if (inflating) {
+            const void* ignored = nullptr;
+            la_ssize_t n;
+            while ((n = Inflate(&ignored)) > 0) {
+            }
+            return n == 0;
+        }
+        while (!at_eof) {
+            if (!Fill()) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    bool Failed() const { return !error.empty(); }
+    const std::string& Error() const { return error; }
+    // Whether a failure lies in the package's bytes, not in reading them.
+    bool DataFault() const { return data_fault; }
+    std::string Sha256() const { return sha.result().toHex().toStdString(); }
+
+private:
+    static la_ssize_t Callback(archive* ar, void* self, const void** buffer)
+    {
+        PackageReader* reader = static_cast<PackageReader*>(self);
+        la_ssize_t n = -1;
+        if (!reader->Failed()) {
+            n = reader->inflating ? reader->Inflate(buffer) : reader->Pass(buffer);
+        }
+        if (n < 0) {
+            archive_set_error(ar, reader->error_number, "%s", reader->error.c_str());
+        }
+        return n;
+    }
+
+    // The file's blocks as they are.
+    la_ssize_t Pass(const void** buffer)
+    {
+        if (!first_block_pending && !Fill()) {
+            return -1;
+        }
+        first_block_pending = false;
+        *buffer = raw.get();
+        return static_cast<la_ssize_t>(raw_len);
+    }
+
+    // The next piece of the inflated stream; 0 once the last member has
+    // ended at the end of the file. A new member may follow a finished one.
+    la_ssize_t Inflate(const void** buffer)
+    {
+        zs.next_out = inflated.get();
+        zs.avail_out = static_cast<uInt>(INFLATE_BLOCK_SIZE);
+        while (zs.avail_out == INFLATE_BLOCK_SIZE && !stream_done) {
+            if (zs.avail_in == 0 && !at_eof) {
+                if (!Fill()) {
+                    return -1;
+                }
+                zs.next_in = raw.get();
+                zs.avail_in = static_cast<uInt>(raw_len);
+            }
+            if (member_done) {
+                if (zs.avail_in == 0) {
+                    stream_done = true;
+                    break;
+                }
+                inflateReset(&zs);
+                member_done = false;
+                ++member;
+            }
+            int r = inflate(&zs, Z_NO_FLUSH);
+            if (r == Z_STREAM_END) {
+                member_done = true;
+            } else if (r == Z_MEM_ERROR) {
+                IoFailure("cannot inflate the package", ENOMEM);
+                return -1;
+            } else if (r == Z_BUF_ERROR && zs.avail_in == 0 && at_eof) {
+                DataFailure("the file ends inside gzip member " + std::to_string(member));
+                return -1;
+            } else if (r != Z_OK && r != Z_BUF_ERROR) {
+                const uint64_t offset = bytes_read - zs.avail_in;
+                const std::string why = zs.msg ? zs.msg : "zlib error " + std::to_string(r);
+                DataFailure("damaged gzip member " + std::to_string(member) + " near byte " +
+                            std::to_string(offset) + ": " + why);
+                return -1;
+            }
+        }
+        *buffer = inflated.get();
+        return static_cast<la_ssize_t>(INFLATE_BLOCK_SIZE - zs.avail_out);
+    }
+
+    // Reads the next block of the file into `raw` and hashes it; at the end
+    // of the file `raw_len` is 0.
+    bool Fill()
+    {
+        raw_len = 0;
+        if (at_eof) {
+            return true;
+        }
+        ssize_t n;
+        do {
+            n = read(fd, raw.get(), block_size);
+        } while (n < 0 && errno == EINTR);
+        if (n < 0) {
+            return IoFailure("cannot read the package", errno);
+        }
+        if (n == 0) {
+            at_eof = true;
+            return true;
+        }
+        raw_len = static_cast<size_t>(n);
+        bytes_read += raw_len;
+        if (hashing) {
+            sha.addData(reinterpret_cast<const char*>(raw.get()), static_cast<int>(raw_len));
+        }
+        return true;
+    }
+
+    // Both record the first failure and give false.
+    bool IoFailure(const char* what, int err)
+    {
+        if (!Failed()) {
+            error = std::string(what) + ": " + strerror(err);
+            error_number = err;
+        }
+        return false;
+    }
+    bool DataFailure(const std::string& what)
+    {
+        if (!Failed()) {
+            error = what;
+            error_number = EILSEQ;  // what libarchive uses for a bad format
+            data_fault = true;
+        }
+        return false;
+    }
+
+    const bool hashing;
+    QCryptographicHash sha;
+    int fd = -1;
+    std::unique_ptr<unsigned char[]> raw;
+    size_t block_size = 0;
+    size_t raw_len = 0;
+    uint64_t bytes_read = 0;
+    bool at_eof = false;
+    bool first_block_pending = false;
+    bool attached = false;
+
+    bool inflating = false;
+    z_stream zs;
+    std::unique_ptr<unsigned char[]> inflated;
+    int member = 1;
+    bool member_done = false;
+    bool stream_done = false;
+
+    std::string error;
+    int error_number = 0;
+    bool data_fault = false;
+};
+
+const char* EntryName(archive_entry* entry)
+{
+    const char* name = archive_entry_pathname(entry);
+    return name ? name : "";
+}
+
+// What went wrong, in the words of whoever noticed: the package reader, else
+// libarchive's read side (the extraction copies the writer's errors there),
+// else the write side. libarchive's own words can be terse ("Write failed"),
+// so the errno text is added when they do not already hold it; EILSEQ and
+// EINVAL are libarchive's codes for a bad format and a bad call, whose errno
+// texts would only mislead.
+std::string ArchiveCause(archive* ar, archive* aw = nullptr)
+{
+    for (archive* a : {ar, aw}) {
+        if (!a || (!archive_error_string(a) && archive_errno(a) <= 0)) {
+            continue;
+        }
+        std::string cause = archive_error_string(a) ? archive_error_string(a) : "";
+        const int err = archive_errno(a);
+        if (err > 0 && (cause.empty() || (err != EILSEQ && err != EINVAL &&
+                                          cause.find(strerror(err)) == std::string::npos))) {
+            cause += (cause.empty() ? "" : ": ") + std::string(strerror(err));
+        }
+        return cause;
+    }
+    return "no cause given";
+}
+
+std::string CauseOf(const PackageReader& reader, archive* ar, archive* aw = nullptr)
+{
+    return reader.Failed() ? reader.Error() : ArchiveCause(ar, aw);
+}
+
+Step BlameFor(const PackageReader& reader, archive* ar, archive* aw = nullptr)
+{
+    if (reader.Failed()) {
+        return reader.DataFault() ? Step::PackageFault : Step::EnvironmentFault;
+    }
+    int err = archive_errno(ar);
+    if (err == 0 && aw) {
+        err = archive_errno(aw);
+    }
+    return IsEnvironmentErrno(err) ? Step::EnvironmentFault : Step::PackageFault;
+}
+
+archive* NewArchiveReader()
+{
+    archive* ar = archive_read_new();
+    if (!ar) {
+        Logger::LogMsg(Logger::L_ERR, LOG_COMP, "[ERROR] extractor(%d): Allocate archive failed\n",
+                       __LINE__);
+        return nullptr;
+    }
+    archive_read_support_filter_all(ar);
+    archive_read_support_format_all(ar);
+    return ar;
+}
+
+// Opens the package through `reader` and attaches it to `ar`; logs the cause
+// when either fails. With `seek_unless_gzip`, a package that is not gzip is
+// handed to libarchive as a seekable file instead.
+Step OpenPackage(PackageReader& reader, archive* ar, const ustring& source, bool seek_unless_gzip)
+{
+    bool ok = reader.Open(source.c_str_utf8());
+    if (ok && seek_unless_gzip && !reader.Inflating()) {
+        reader.Close();
+        ok = archive_read_open_filename(ar, source.c_str_utf8(), reader.BlockSize()) == ARCHIVE_OK;
+    } else if (ok) {
+        ok = reader.Attach(ar) == ARCHIVE_OK;
+    }
+    if (!ok) {
+        Logger::LogMsg(Logger::L_ERR, LOG_COMP, "[ERROR] extractor(%d): cannot read package '%s': %s\n",
+                       __LINE__, source.c_str(), CauseOf(reader, ar).c_str());
+        return BlameFor(reader, ar);
+    }
+    return Step::Ok;
+}
+
+Step ReadHeader(archive* ar, const PackageReader& reader, archive_entry*& entry)
+{
+    int r = archive_read_next_header(ar, &entry);
+    if (r == ARCHIVE_EOF) {
+        return Step::End;
+    }
+    if (r == ARCHIVE_OK) {
+        return Step::Ok;
+    }
+    Logger::LogMsg(Logger::L_ERR, LOG_COMP,
+                   "[ERROR] extractor(%d): archive_read_next_header failed: '%s'\n", __LINE__,
+                   CauseOf(reader, ar).c_str());
+    return BlameFor(reader, ar);
+}
+
+// A client copy is files, folders and links; a device or pipe in the package
+// is a mistake or an attack, never something to create in a home folder.
+Step RefuseSpecialFile(archive_entry* entry)
+{
+    const char* kind = nullptr;
+    switch (archive_entry_filetype(entry)) {
+    case AE_IFCHR:
+        kind = "character device";
+        break;
+    case AE_IFBLK:
+        kind = "block device";
+        break;
+    case AE_IFIFO:
+        kind = "FIFO";
+        break;
+    case AE_IFSOCK:
+        kind = "socket";
+        break;
+    default:
+        return Step::Ok;
+    }
+    Logger::LogMsg(Logger::L_ERR, LOG_COMP, "[ERROR] extractor(%d): refusing entry '%s': it is a %s\n",
+                   __LINE__, EntryName(entry), kind);
+    return Step::PackageFault;
+}
+
+// Moves each entry below the target folder, after making sure that it does
+// not get there through a symbolic link.
+class EntryPlacer {
+public:
+    explicit EntryPlacer(const std::string& target) : prefix(target + "/"), guard(target) {}
+
+    Step Place(archive_entry* entry)
+    {
+        const char* name = archive_entry_pathname(entry);
+        if (!name) {
+            Logger::LogMsg(Logger::L_ERR, LOG_COMP,
+                           "[ERROR] extractor(%d): archive_entry_pathname failed\n", __LINE__);
+            return Step::PackageFault;
+        }
+        const char* hardlink = archive_entry_hardlink(entry);
+        bool is_dir = !hardlink && archive_entry_filetype(entry) == AE_IFDIR;
+        // A name such as "." or "/" is the target folder itself. As a folder
+        // it only sets the target's mode; anything else would replace the
+        // target, and a link there would carry every later entry elsewhere.
+        if (!is_dir && SplitEntryPath(name, parts) && parts.empty()) {
+            Logger::LogMsg(Logger::L_ERR, LOG_COMP,
+                           "[ERROR] extractor(%d): refusing entry '%s': it would replace the target "
+                           "folder\n",
+                           __LINE__, name);
+            return Step::PackageFault;
+        }
+        if (!guard.Admit(name, is_dir, link_found) ||
+            (hardlink && !guard.AdmitLinkTarget(hardlink, link_found))) {
+            Logger::LogMsg(Logger::L_ERR, LOG_COMP,
+                           "[ERROR] extractor(%d): refusing entry '%s': it passes through the "
+                           "symbolic link '%s'\n",
+                           __LINE__, name, link_found.c_str());
+            return Step::PackageFault;
+        }
+        full_path = prefix + name;
+        archive_entry_set_pathname(entry, full_path.c_str());
+        // A stored link target is relative to the archive's root, so it
+        // must move with the entry into the target folder.
+        if (hardlink) {
+            full_link = prefix + hardlink;
+            archive_entry_set_hardlink(entry, full_link.c_str());
+        }
+        return Step::Ok;
+    }
+
+private:
+    const std::string prefix;
+    SymlinkGuard guard;
+    std::vector<std::string> parts;
+    std::string link_found;
+    std::string full_path;
+    std::string full_link;
+};
+
+Step WriteEntry(archive* ar, archive* aw, const PackageReader& reader, archive_entry* entry)
+{
+    if (archive_read_extract2(ar, entry, aw) != ARCHIVE_OK) {
+        Logger::LogMsg(Logger::L_ERR, LOG_COMP,
+                       "[ERROR] extractor(%d): archive_read_extract2 failed: '%s' (entry '%s')\n", __LINE__,
+                       CauseOf(reader, ar, aw).c_str(), EntryName(entry));
+        return BlameFor(reader, ar, aw);
+    }
+    if (archive_write_finish_entry(aw) != ARCHIVE_OK) {
+        Logger::LogMsg(Logger::L_ERR, LOG_COMP,
+                       "[ERROR] extractor(%d): archive_write_finish_entry failed: '%s' (entry '%s')\n",
+                       __LINE__, CauseOf(reader, aw).c_str(), EntryName(entry));
+        return BlameFor(reader, aw);
+    }
+    return Step::Ok;
+}
+
+// Opens `source` for a pass that only reads headers (List). Logs and gives
+// null when the arguments are missing or the archive cannot be opened.
+archive* OpenForScan(const ustring& source, const ustring& target)
+{
+    if (target.empty() || source.empty()) {
+        Logger::LogMsg(Logger::L_ERR, LOG_COMP, "[ERROR] extractor(%d): Invalid argument\n", __LINE__);
+        return nullptr;
+    }
+    archive* ar = NewArchiveReader();
+    if (!ar) {
+        return nullptr;
+    }
+    if (archive_read_open_filename(ar, source.c_str_utf8(), READ_BLOCK_SIZE) != ARCHIVE_OK) {
+        Logger::LogMsg(Logger::L_ERR, LOG_COMP,
+                       "[ERROR] extractor(%d): archive_read_open_filename failed: '%s'\n", __LINE__,
+                       ArchiveCause(ar).c_str());
+        archive_read_free(ar);
+        return nullptr;
+    }
+    return ar;
+}
+
 }  // namespace
 
 Extractor::Extractor() {}
@@ -181,51 +679,73 @@ void Extractor::SetSource(const ustring& source)
     this->source = source;
 }
 
-namespace {
-
-// Opens `source` for a pass that only reads headers (Count, List). Logs and
-// gives null when the arguments are missing or the archive cannot be opened.
-archive* OpenForScan(const ustring& source, const ustring& target)
+void Extractor::SetKnownTotal(int total)
 {
-    if (target.empty() || source.empty()) {
-        Logger::LogMsg(Logger::L_ERR, LOG_COMP, "[ERROR] extractor(%d): Invalid argument\n", __LINE__);
-        return nullptr;
-    }
-    archive* ar = archive_read_new();
-    if (!ar) {
-        Logger::LogMsg(Logger::L_ERR, LOG_COMP, "[ERROR] extractor(%d): Allocate archive failed\n",
-                       __LINE__);
-        return nullptr;
-    }
-    archive_read_support_filter_all(ar);
-    archive_read_support_format_all(ar);
-    if (archive_read_open_filename(ar, source.c_str_utf8(), READ_BLOCK_SIZE) != ARCHIVE_OK) {
-        Logger::LogMsg(Logger::L_ERR, LOG_COMP,
-                       "[ERROR] extractor(%d): archive_read_open_filename failed: '%s'\n", __LINE__,
-                       archive_error_string(ar));
-        archive_read_free(ar);
-        return nullptr;
-    }
-    return ar;
+    known_total = total;
 }
 
-}  // namespace
-
-int Extractor::Count()
+bool Extractor::PackageAtFault() const
 {
-    archive* ar = OpenForScan(source, target);
+    return package_at_fault;
+}
+
+int Extractor::Scan(ScanResult& result)
+{
+    return ScanPackage(result, true);
+}
+
+int Extractor::ScanPackage(ScanResult& result, bool hash)
+{
+    result = ScanResult();
+    package_at_fault = false;
+    if (source.empty()) {
+        Logger::LogMsg(Logger::L_ERR, LOG_COMP, "[ERROR] extractor(%d): Invalid argument\n", __LINE__);
+        return -1;
+    }
+    archive* ar = NewArchiveReader();
     if (!ar) {
         return -1;
     }
-    // A damaged header ends the count quietly; extraction reports it.
-    int count = 0;
+    PackageReader reader(hash);
+    Step step = OpenPackage(reader, ar, source, false);
+    int entries = 0;
     archive_entry* entry = nullptr;
-    while (archive_read_next_header(ar, &entry) == ARCHIVE_OK) {
-        ++count;
-        archive_read_data_skip(ar);
+    while (step == Step::Ok && (step = ReadHeader(ar, reader, entry)) == Step::Ok) {
+        if (archive_read_data_skip(ar) != ARCHIVE_OK) {
+            Logger::LogMsg(Logger::L_ERR, LOG_COMP,
+                           "[ERROR] extractor(%d): cannot read entry '%s' of '%s': %s\n", __LINE__,
+                           EntryName(entry), source.c_str(), CauseOf(reader, ar).c_str());
+            step = BlameFor(reader, ar);
+            break;
+        }
+        ++entries;
+    }
+    if (step == Step::End && !reader.Drain()) {
+        Logger::LogMsg(Logger::L_ERR, LOG_COMP,
+                       "[ERROR] extractor(%d): package '%s' is damaged after its last entry: %s\n",
+                       __LINE__, source.c_str(), reader.Error().c_str());
+        step = BlameFor(reader, ar);
     }
     archive_read_free(ar);
-    return count;
+    if (step != Step::End) {
+        package_at_fault = step == Step::PackageFault;
+        return -1;
+    }
+    result.entries = entries;
+    if (hash) {
+        result.sha256 = reader.Sha256();
+    }
+    return 0;
+}
+
+int Extractor::Count()
+{
+    if (target.empty() || source.empty()) {
+        Logger::LogMsg(Logger::L_ERR, LOG_COMP, "[ERROR] extractor(%d): Invalid argument\n", __LINE__);
+        return -1;
+    }
+    ScanResult result;
+    return ScanPackage(result, false) == 0 ? result.entries : -1;
 }
 
 int Extractor::List()
@@ -248,6 +768,7 @@ int Extractor::List()
 
 int Extractor::Extract()
 {
+    package_at_fault = false;
     if (source.empty() || target.empty()) {
         Logger::LogMsg(Logger::L_ERR, LOG_COMP, "[ERROR] extractor(%d): Invalid Argument\n", __LINE__);
         return -1;
@@ -257,18 +778,22 @@ int Extractor::Extract()
     Notify_Adapter::GetInstance().UpdateDialogText(
         StrTable::LoadStr(StrTable::desc_skyl_env_preparing));
 
-    int total = Count();
+    int total = known_total > 0 ? known_total : Count();
     if (total <= 0) {
         Logger::LogMsg(Logger::L_ERR, LOG_COMP,
                        "[ERROR] extractor(%d): Failed to calculate total file numbers, ret: %d\n",
                        __LINE__, total);
+        // An archive without entries would install nothing at all.
+        package_at_fault = total == 0 || package_at_fault;
         return -1;
     }
+    return ExtractEntries(total);
+}
 
-    archive* ar = archive_read_new();
+int Extractor::ExtractEntries(int total)
+{
+    archive* ar = NewArchiveReader();
     if (!ar) {
-        Logger::LogMsg(Logger::L_ERR, LOG_COMP, "[ERROR] extractor(%d): Allocate extractor failed\n",
-                       __LINE__);
         return -1;
     }
     archive* aw = archive_write_disk_new();
@@ -279,86 +804,41 @@ int Extractor::Extract()
         return -1;
     }
     archive_write_disk_set_options(aw, EXTRACT_FLAGS);
-    // The older name of the filter switch; it enables the same filters as
-    // archive_read_support_filter_all.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-    archive_read_support_compression_all(ar);
-#pragma GCC diagnostic pop
-    archive_read_support_format_all(ar);
 
-    int result = 0;
-    if (archive_read_open_filename(ar, source.c_str_utf8(), READ_BLOCK_SIZE) != ARCHIVE_OK) {
-        Logger::LogMsg(Logger::L_ERR, LOG_COMP, "[ERROR] extractor(%d): Failed to read file '%s' ('%s')\n",
-                       __LINE__, source.c_str(), archive_error_string(ar));
-        result = -1;
-    } else {
-        const std::string prefix = std::string(target.c_str_utf8()) + "/";
-        SymlinkGuard guard(target.c_str_utf8());
-        std::string link_found;
-        std::string full_path;
-        std::string full_link;
-        int step = 0;
-        for (;;) {
-            archive_entry* entry = nullptr;
-            int r = archive_read_next_header(ar, &entry);
-            if (r == ARCHIVE_EOF) {
-                break;
-            }
-            if (r != ARCHIVE_OK) {
-                Logger::LogMsg(Logger::L_ERR, LOG_COMP,
-                               "[ERROR] extractor(%d): archive_read_next_header failed: '%s'\n",
-                               __LINE__, archive_error_string(ar));
-                result = -1;
-                break;
-            }
-            const char* name = archive_entry_pathname(entry);
-            if (!name) {
-                Logger::LogMsg(Logger::L_ERR, LOG_COMP,
-                               "[ERROR] extractor(%d): archive_entry_pathname failed\n", __LINE__);
-                result = -1;
-                break;
-            }
-            const char* hardlink = archive_entry_hardlink(entry);
-            bool is_dir = !hardlink && archive_entry_filetype(entry) == AE_IFDIR;
-            if (!guard.Admit(name, is_dir, link_found) ||
-                (hardlink && !guard.AdmitLinkTarget(hardlink, link_found))) {
-                Logger::LogMsg(Logger::L_ERR, LOG_COMP,
-                               "[ERROR] extractor(%d): refusing entry '%s': it passes through the "
-                               "symbolic link '%s'\n",
-                               __LINE__, name, link_found.c_str());
-                result = -1;
-                break;
-            }
-            full_path = prefix + name;
-            archive_entry_set_pathname(entry, full_path.c_str());
-            // A stored link target is relative to the archive's root, so it
-            // must move with the entry into the target folder.
-            if (hardlink) {
-                full_link = prefix + hardlink;
-                archive_entry_set_hardlink(entry, full_link.c_str());
-            }
-            if (archive_read_extract2(ar, entry, aw) != ARCHIVE_OK) {
-                Logger::LogMsg(Logger::L_ERR, LOG_COMP,
-                               "[ERROR] extractor(%d): archive_read_extract2 failed: '%s'\n", __LINE__,
-                               archive_error_string(aw));
-                result = -1;
-                break;
-            }
-            ++step;
-            Notify_Adapter::GetInstance().UpdateProgress(total, step);
-            if (archive_write_finish_entry(aw) != ARCHIVE_OK) {
-                Logger::LogMsg(Logger::L_ERR, LOG_COMP,
-                               "[ERROR] extractor(%d): archive_write_finish_entry failed: '%s'\n",
-                               __LINE__, archive_error_string(aw));
-                result = -1;
-                break;
-            }
+    // A gzip package is inflated through the same checks as in Scan (no
+    // hash), so that one changed since cannot pass a bad trailer. Any other
+    // package is opened seekable: a zip archive keeps its entries' modes in
+    // the central directory at its end, which a stream reader never sees.
+    PackageReader reader(false);
+    Step step = OpenPackage(reader, ar, source, true);
+    EntryPlacer placer(target.c_str_utf8());
+    int done = 0;
+    while (step == Step::Ok) {
+        archive_entry* entry = nullptr;
+        step = ReadHeader(ar, reader, entry);
+        if (step == Step::Ok) {
+            step = RefuseSpecialFile(entry);
         }
+        if (step == Step::Ok) {
+            step = placer.Place(entry);
+        }
+        if (step == Step::Ok) {
+            step = WriteEntry(ar, aw, reader, entry);
+        }
+        if (step == Step::Ok) {
+            Notify_Adapter::GetInstance().UpdateProgress(total, ++done);
+        }
+    }
+    if (step == Step::End && !reader.Drain()) {
+        Logger::LogMsg(Logger::L_ERR, LOG_COMP,
+                       "[ERROR] extractor(%d): package '%s' is damaged after its last entry: %s\n",
+                       __LINE__, source.c_str(), reader.Error().c_str());
+        step = BlameFor(reader, ar);
     }
     archive_read_free(ar);
     archive_write_free(aw);
-    return result;
+    package_at_fault = step == Step::PackageFault;
+    return step == Step::End ? 0 : -1;
 }
 
 int Extractor::copy_data(archive* ar, archive* aw)
@@ -378,13 +858,13 @@ int Extractor::copy_data(archive* ar, archive* aw)
         if (r != ARCHIVE_OK) {
             Logger::LogMsg(Logger::L_ERR, LOG_COMP,
                            "[ERROR] extractor(%d): archive_read_data_block failed: '%s'\n", __LINE__,
-                           archive_error_string(ar));
+                           ArchiveCause(ar).c_str());
             return -1;
         }
         if (archive_write_data_block(aw, buff, size, offset) != 0) {
             Logger::LogMsg(Logger::L_ERR, LOG_COMP,
                            "[ERROR] extractor(%d): archive_write_data_block failed: '%s'\n", __LINE__,
-                           archive_error_string(aw));
+                           ArchiveCause(aw).c_str());
             return -1;
         }
     }

@@ -1,12 +1,18 @@
 // Extractor: unpacks an archive file into a destination folder, reporting
 // progress entry by entry through Notify_Adapter.
 //
-// A short-lived local: construct, SetSource, SetTarget, Extract. Every
-// operation opens and frees its own libarchive objects. Failures are logged
-// once under "extractor_debug" and give -1; entries written before a failure
-// stay on disk for the caller to roll back.
+// A short-lived local: construct, SetSource, SetTarget, then Scan and
+// Extract. Every operation opens and frees its own libarchive objects.
+// Failures are logged once under "extractor_debug" and give -1; entries
+// written before a failure stay on disk for the caller to roll back.
+//
+// The package is read through the extractor's own reader: a gzip-compressed
+// package is inflated by zlib, which checks every member's CRC-32 and length
+// (libarchive does not), and Scan hashes the file's bytes on the same pass.
 #ifndef LAUNCHER_EXTRACTOR_H
 #define LAUNCHER_EXTRACTOR_H
+
+#include <string>
 
 #include "ustring/ustring.h"
 
@@ -14,12 +20,31 @@ struct archive;
 
 class Extractor {
 public:
+    struct ScanResult {
+        int entries = 0;
+        std::string sha256;  // lower-case hex of the whole package file
+    };
+
     Extractor();
 
     void SetTarget(const ustring& target);
     void SetSource(const ustring& source);
 
-    // Number of entries in the archive, or -1.
+    // Reads the whole package file once: counts the entries, checks the
+    // trailer of every gzip member and hashes the file. 0, or -1 when the
+    // package cannot be opened or read, is damaged, or a trailer does not
+    // match. Needs the source only.
+    int Scan(ScanResult& result);
+    // An entry count from an earlier Scan; Extract then skips its own count
+    // pass. A value below 1 makes Extract count again.
+    void SetKnownTotal(int total);
+    // After a failed Scan or Extract: true when the package itself is at
+    // fault (damaged or truncated, bad gzip trailer, refused entry), false
+    // when the environment is (package unreadable, disk full, permissions,
+    // out of memory), so that the next run may succeed with the same package.
+    bool PackageAtFault() const;
+
+    // Number of entries in the archive, or -1 (also when it is damaged).
     int Count();
     // Writes every entry's path name to standard output; 0 or -1.
     int List();
@@ -27,10 +52,14 @@ public:
     int Extract();
 
 private:
+    int ScanPackage(ScanResult& result, bool hash);
+    int ExtractEntries(int total);
     int copy_data(archive* ar, archive* aw);
 
     ustring target;
     ustring source;
+    int known_total = 0;
+    bool package_at_fault = false;
 };
 
 #endif

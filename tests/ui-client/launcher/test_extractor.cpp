@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdint>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "archive_builder.h"
 #include "extractor.h"
 #include "log_capture.h"
+#include "process.h"
 #include "temp_dir.h"
 #include "texts/strtab.h"
 #include "tree_snapshot.h"
@@ -48,14 +50,22 @@ protected:
 
     int Extract(const ArchiveBuilder& builder, ArchiveBuilder::Format format = ArchiveBuilder::Tar)
     {
-        EXPECT_TRUE(builder.Write(tmp.Path("package.vpk"), format));
-        Extractor extractor;
-        extractor.SetSource(tmp.Path("package.vpk").c_str());
+        EXPECT_TRUE(builder.Write(package, format));
+        return Fresh().Extract();
+    }
+
+    // `extractor`, new, on `package` and `target`.
+    Extractor& Fresh()
+    {
+        extractor = Extractor();
+        extractor.SetSource(package.c_str());
         extractor.SetTarget(target.c_str());
-        return extractor.Extract();
+        return extractor;
     }
 
     std::unique_ptr<LogCapture> log;
+    const std::string package = tmp.Path("package.vpk");
+    Extractor extractor;
     std::string target;
     std::vector<std::pair<int, int>> progress;
     std::vector<QString> texts;
@@ -88,7 +98,7 @@ TEST_F(ExtractorTest, EmptyMissingOrUnsetSourceFails)
     e.SetTarget(target.c_str());
     e.SetSource(tmp.Path("absent.vpk").c_str());
     EXPECT_EQ(e.Extract(), -1);
-    EXPECT_EQ(log->Count("archive_read_open_filename failed: '"), 1);
+    EXPECT_EQ(log->Count("cannot open the package: No such file or directory"), 1);
     EXPECT_EQ(log->Count("Failed to calculate total file numbers, ret: -1"), 1);
 
     Extractor unset;
@@ -155,6 +165,24 @@ TEST_F(ExtractorTest, EntriesThroughSymbolicLinksAreRefused)
     }
 }
 
+TEST_F(ExtractorTest, EntryNamedLikeTheTargetItselfIsRefused)
+{
+    const std::string out = tmp.Path("outside");
+    ASSERT_TRUE(MakeDirs(out));
+    for (const char* name : {".", "./", "/"}) {
+        SCOPED_TRACE(name);
+        RemoveTree(target);
+        EXPECT_EQ(Extract(ArchiveBuilder().Symlink(name, out).File("pwned", "x")), -1);
+        EXPECT_TRUE(extractor.PackageAtFault());
+        EXPECT_FALSE(PathExists(out + "/pwned"));
+        EXPECT_FALSE(IsSymlink(target));
+    }
+    EXPECT_EQ(log->Count("it would replace the target folder"), 3);
+    // A folder entry for the target itself is common ("tar -C dir .").
+    RemoveTree(target);
+    EXPECT_EQ(Extract(ArchiveBuilder().Dir(".").File("f", "1")), 0);
+}
+
 TEST_F(ExtractorTest, TargetReachedThroughALinkIsFine)
 {
     ASSERT_TRUE(MakeDirs(tmp.Path("real/app")));
@@ -163,6 +191,128 @@ TEST_F(ExtractorTest, TargetReachedThroughALinkIsFine)
     EXPECT_EQ(Extract(ArchiveBuilder().Dir("d").File("d/x", "1").Symlink("d/rel", "x").File("d/s/y", "2")), 0);
     EXPECT_EQ(ReadFile(tmp.Path("real/app/d/s/y")), "2");
     EXPECT_EQ(ReadFile(tmp.Path("real/app/d/rel")), "1");
+}
+
+// Bytes that no compressor can shrink, the same on every run.
+std::string Noise(size_t size)
+{
+    std::string bytes(size, '\0');
+    uint32_t x = 2463534242u;
+    for (char& c : bytes) {
+        x ^= x << 13;
+        x ^= x >> 17;
+        x ^= x << 5;
+        c = static_cast<char>(x);
+    }
+    return bytes;
+}
+
+std::string Sha256Sum(const std::string& path)
+{
+    ProcessResult r = RunProcess("/usr/bin/sha256sum", {path});
+    return r.exit_code == 0 ? r.out.substr(0, 64) : "sha256sum failed: " + r.err;
+}
+
+TEST_F(ExtractorTest, ScanHashesTheWholeFileAndCountsItsEntries)
+{
+    // Bigger than one read block, so that the file is read, hashed and
+    // inflated in pieces.
+    const ArchiveBuilder builder = ArchiveBuilder()
+                                       .Dir("bin")
+                                       .File("bin/client", Noise(1536 * 1024), 0755)
+                                       .Symlink("bin/c", "client")
+                                       .File("INFO", "[Version]\n");
+    const std::string tar = tmp.Path("plain.tar");
+    ASSERT_TRUE(builder.Write(tar, ArchiveBuilder::Tar));
+    // gzip(1) may concatenate members, and so may a package tool.
+    const std::string two_members = "head -c 700000 \"$TAR\" | gzip -n > \"$PKG\"; "
+                                     "tail -c +700001 \"$TAR\" | gzip -n >> \"$PKG\"";
+    const int two_member_gzip = -1;
+    for (int format : {int(ArchiveBuilder::Tar), int(ArchiveBuilder::TarGz), int(ArchiveBuilder::Zip),
+                       two_member_gzip}) {
+        SCOPED_TRACE(format);
+        if (format == two_member_gzip) {
+            ASSERT_EQ(RunProcess("/bin/sh", {"-c", two_members}, {{"TAR", tar}, {"PKG", package}})
+                          .exit_code, 0);
+        } else {
+            ASSERT_TRUE(builder.Write(package, static_cast<ArchiveBuilder::Format>(format)));
+        }
+        Extractor::ScanResult scan;
+        ASSERT_EQ(Fresh().Scan(scan), 0);
+        EXPECT_EQ(scan.sha256, Sha256Sum(package));
+        EXPECT_EQ(scan.entries, static_cast<int>(builder.EntryCount()));
+        EXPECT_EQ(extractor.Count(), scan.entries);
+        RemoveTree(target);
+        EXPECT_EQ(extractor.Extract(), 0);
+        EXPECT_EQ(ReadFile(target + "/bin/c"), Noise(1536 * 1024));
+    }
+}
+
+TEST_F(ExtractorTest, GzipTrailerThatDoesNotMatchIsThePackagesFault)
+{
+    // Only the stored CRC-32 or length changes; the deflate data stays intact,
+    // so nothing but the trailer can tell. zlib's words for each fault, and
+    // where the field sits counted from the end:
+    const std::pair<const char*, int> cases[] = {{"incorrect data check", 8},
+                                                 {"incorrect length check", 4}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.first);
+        ASSERT_TRUE(ArchiveBuilder().File("bin/client", "binary").Write(package, ArchiveBuilder::TarGz));
+        std::string bytes = ReadFile(package);
+        bytes[bytes.size() - c.second] ^= 0x01;
+        ASSERT_TRUE(WriteFile(package, bytes));
+
+        Extractor::ScanResult scan;
+        EXPECT_EQ(Fresh().Scan(scan), -1);
+        EXPECT_TRUE(extractor.PackageAtFault());
+        // Also the extraction pass on its own, without a count pass first.
+        RemoveTree(target);
+        extractor.SetKnownTotal(1);
+        EXPECT_EQ(extractor.Extract(), -1);
+        EXPECT_TRUE(extractor.PackageAtFault());
+        EXPECT_EQ(log->Count(c.first), 2);
+    }
+}
+
+TEST_F(ExtractorTest, SpecialFilesAreRefused)
+{
+    const std::pair<const char*, ArchiveBuilder> cases[] = {
+        {"FIFO", ArchiveBuilder().File("a", "a").Fifo("p")},
+        {"character device", ArchiveBuilder().File("a", "a").Device("p")},
+        {"block device", ArchiveBuilder().File("a", "a").Device("p", true)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.first);
+        RemoveTree(target);
+        EXPECT_EQ(Extract(c.second, ArchiveBuilder::TarGz), -1);
+        EXPECT_TRUE(extractor.PackageAtFault());
+        EXPECT_FALSE(PathExists(target + "/p"));
+        EXPECT_EQ(log->Count(std::string("refusing entry 'p': it is a ") + c.first), 1);
+    }
+}
+
+TEST_F(ExtractorTest, FailuresNameTheirCauseAndWhomTheyBlame)
+{
+    // A tar archive cut inside an entry's data. With the total known no
+    // count pass runs, so the first entry is written and the extraction
+    // itself meets the cut.
+    ASSERT_TRUE(ArchiveBuilder().File("a", "a").File("big", Noise(100000))
+                    .Write(package, ArchiveBuilder::Tar));
+    ASSERT_EQ(truncate(package.c_str(), 50000), 0);
+    Fresh().SetKnownTotal(2);
+    EXPECT_EQ(extractor.Extract(), -1);
+    EXPECT_TRUE(extractor.PackageAtFault());
+    EXPECT_EQ(ReadFile(target + "/a"), "a");
+    EXPECT_EQ(progress, (std::vector<std::pair<int, int>>{{2, 1}}));
+    EXPECT_EQ(log->Count("archive_read_extract2 failed: 'Truncated tar archive"), 1);
+
+    // A missing package is the environment's fault.
+    ASSERT_EQ(unlink(package.c_str()), 0);
+    Extractor::ScanResult scan;
+    EXPECT_EQ(Fresh().Scan(scan), -1);
+    EXPECT_FALSE(extractor.PackageAtFault());
+    EXPECT_EQ(log->Count("cannot open the package: No such file or directory"), 1);
+    EXPECT_EQ(log->Count("(null)"), 0);
 }
 
 }  // namespace
