@@ -3,6 +3,7 @@
 #   OUT/INFO                  version record of the installation
 #   OUT/package/skylet.vpk    tar.gz holding INFO, bin/skylet-backup-ui,
 #                             package/start-stop and optional padding data
+#   OUT/package/skylet.vpk.sha256   its SHA-256 in sha256sum format
 #
 # usage: make-package.sh --build N --client PATH --out DIR
 #                        [--start-stop PATH] [--pad-mb MB] [--version MAJOR.MINOR]
@@ -10,7 +11,7 @@
 # extraction takes long enough to watch the progress dialog.
 set -euo pipefail
 
-usage() { sed -n '2,10p' "$0" | sed 's/^# \{0,1\}//' >&2; exit 2; }
+usage() { sed -n '2,11p' "$0" | sed 's/^# \{0,1\}//' >&2; exit 2; }
 
 build="" client="" out="" pad_mb=0 version="1.0"
 start_stop="$(dirname "$0")/start-stop"
@@ -61,6 +62,9 @@ fi
 mkdir -p "$out/package"
 tar -czf "$out/package/skylet.vpk.tmp" -C "$stage" --sort=name --owner=0 --group=0 "${members[@]}"
 mv -f "$out/package/skylet.vpk.tmp" "$out/package/skylet.vpk"
+# The launcher checks the package against this before it replaces a working
+# copy of the client.
+(cd "$out/package" && sha256sum skylet.vpk > skylet.vpk.sha256.tmp && mv -f skylet.vpk.sha256.tmp skylet.vpk.sha256)
 # The record last: a failed build must not announce a build number that the
 # archive beside it does not hold, or every launcher run would upgrade again.
 write_info "$out/INFO"
