@@ -28,6 +28,10 @@ int main(int argc, char** argv)
 {
     initialize_resources(argv[0]);
 
+    // Before the application object: on a 2x screen the dialog and its icon
+    // are drawn at twice the pixels, not at half their size.
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
     QtSingleApplication app(argc, argv, true);
 
     // Before the instance check, so that a second launcher can say why it
