@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <string>
@@ -15,6 +16,7 @@
 #include <QVariant>
 
 #include "extractor.h"
+#include "package-check.h"
 #include "file/file-op.h"
 #include "log.h"
 
@@ -116,7 +118,18 @@ ustring GetAppBackupDir(const ustring& app_dir, int tries)
     return dir + postfix;
 }
 
-Service::Service() : timeout(0) {}
+int BuildNumber(const ustring& build_version)
+{
+    return build_version.empty() ? 0 : atoi(build_version.c_str());
+}
+
+bool IsRegularExecutable(const ustring& path)
+{
+    struct stat st;
+    return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && access(path.c_str(), X_OK) == 0;
+}
+
+Service::Service() : timeout(0), package_entries(0), package_at_fault(false) {}
 
 Service::~Service() {}
 
@@ -155,6 +168,21 @@ ustring Service::GetUserSkyletDataInstallPath()
     return GetUserSkyletInstallPath() + "/" + "data";
 }
 
+ustring Service::GetPackagePath()
+{
+    return GetRootSkyletResourceInstallPath() + "/package/skylet.vpk";
+}
+
+ustring Service::GetPackageChecksumPath()
+{
+    return GetPackagePath() + ".sha256";
+}
+
+ustring Service::GetRejectedPackageRecordPath()
+{
+    return GetUserSkyletInstallPath() + "/package.rejected";
+}
+
 void Service::LoadSourceVersion()
 {
     ustring path = GetUserSkyletAppInstallPath() + "/" + "INFO";
@@ -185,11 +213,15 @@ int Service::PrepareUserEnv()
     const ustring app_dir = per_user_install_path;
     ustring backup_dir;
     int rename_count = 0;
+    package_at_fault = false;
 
     if (IsFileExist(app_dir)) {
         for (;;) {
             ustring candidate = GetAppBackupDir(app_dir, rename_count);
-            if (FSRename(app_dir, candidate) == 0) {
+            // A name already taken is never replaced: it may be the marker of
+            // a first install under way, which must outlive this run's
+            // backup, or a backup an interrupted run left.
+            if (!IsFileExist(candidate) && FSRename(app_dir, candidate) == 0) {
                 backup_dir = candidate;
                 break;
             }
@@ -205,15 +237,22 @@ int Service::PrepareUserEnv()
                 return -1;
             }
         }
-    } else {
+    } else if (FSMKDir(GetAppBackupDir(app_dir, 0), true) != 0) {
         // A first install has no old copy to keep, yet a run killed during it
         // leaves a partial copy that may already hold the new INFO and
         // executable. An empty folder under the first backup name marks the
-        // install as under way, so the next run redoes it; success removes it.
-        FSMKDir(GetAppBackupDir(app_dir, 0), true);
+        // install as under way until it succeeds, so the next run redoes it;
+        // without the marker the install is not begun.
+        Logger::LogMsg(Logger::L_ERR, LOG_COMP,
+                       "[ERROR] cloud-service(%d): cannot mark the first install in '%s'\n",
+                       __LINE__, GetAppBackupDir(app_dir, 0).c_str());
+        return -1;
     }
 
     int result = ExtractPackage();
+    if (result == 0) {
+        result = ValidateNewCopy();
+    }
     if (result == 0) {
         result = SyncFolder(app_dir);
     }
@@ -227,31 +266,149 @@ int Service::PrepareUserEnv()
         for (int i = 0; i < MAX_RENAME_COUNT; ++i) {
             FSRemove(GetAppBackupDir(app_dir, i));
         }
+        ForgetRejectedPackage(GetRejectedPackageRecordPath());
         return 0;
     }
 
+    RollBack(backup_dir);
+    if (package_at_fault) {
+        RememberRejectedPackage();
+    }
+    return -1;
+}
+
+int Service::RollBack(const ustring& backup_dir)
+{
+    const ustring app_dir = per_user_install_path;
     if (backup_dir.empty()) {
         Logger::LogMsg(Logger::L_ERR, LOG_COMP,
                        "[ERROR] cloud-service(%d): Failed to extract package, and no old installation "
                        "to rollback\n",
                        __LINE__);
-        // The partial copy could pass for a complete one; without it the next
-        // run finds no executable and installs again.
-        FSRemove(app_dir);
     } else {
         Logger::LogMsg(Logger::L_ERR, LOG_COMP,
                        "[ERROR] cloud-service(%d): Failed to extract package, rollback to old "
                        "installation\n",
                        __LINE__);
-        FSRemove(app_dir);
-        FSRename(backup_dir, app_dir);
+    }
+    // The partial copy could pass for a complete one. Whatever of it cannot
+    // be removed stays beside the backup (or the first install's marker),
+    // and a leftover backup makes the next run install again.
+    if (FSRemove(app_dir) != 0) {
+        Logger::LogMsg(Logger::L_ERR, LOG_COMP,
+                       "[ERROR] cloud-service(%d): cannot remove the partial copy '%s'; the next run "
+                       "installs again\n",
+                       __LINE__, app_dir.c_str());
+        return -1;
+    }
+    if (!backup_dir.empty() && FSRename(backup_dir, app_dir) != 0) {
+        Logger::LogMsg(Logger::L_ERR, LOG_COMP,
+                       "[ERROR] cloud-service(%d): cannot move the backup '%s' back to '%s'; the next "
+                       "run installs again\n",
+                       __LINE__, backup_dir.c_str(), app_dir.c_str());
+        return -1;
+    }
+    return 0;
+}
+
+int Service::ValidateNewCopy()
+{
+    VersionInfo fresh;
+    ReadVersionRecord(per_user_install_path + "/INFO", fresh);
+    const int build = BuildNumber(fresh.build_version);
+    const int target = BuildNumber(target_version.build_version);
+    if (build < target) {
+        Logger::LogMsg(Logger::L_ERR, LOG_COMP,
+                       "[ERROR] cloud-service(%d): the package's copy holds build %d, not build %d "
+                       "that the installation's INFO announces\n",
+                       __LINE__, build, target);
+        package_at_fault = true;
+        return -1;
+    }
+    const ustring exe = per_user_install_path + "/bin/skylet-backup-ui";
+    if (!IsRegularExecutable(exe)) {
+        Logger::LogMsg(Logger::L_ERR, LOG_COMP,
+                       "[ERROR] cloud-service(%d): the package's copy has no executable file '%s'\n",
+                       __LINE__, exe.c_str());
+        package_at_fault = true;
+        return -1;
+    }
+    return 0;
+}
+
+int Service::VerifyPackage()
+{
+    package_at_fault = false;
+    package_entries = 0;
+    const ustring package = GetPackagePath();
+    const ustring checksum_path = GetPackageChecksumPath();
+    std::string expected;
+    int checksum = ReadChecksumFile(checksum_path, expected);
+    if (checksum == -2) {
+        Logger::LogMsg(Logger::L_NOTICE, LOG_COMP,
+                       "[NOTE] cloud-service(%d): no checksum file '%s', the package is not checked "
+                       "against one\n",
+                       __LINE__, checksum_path.c_str());
+    } else if (checksum != 0) {
+        Logger::LogMsg(Logger::L_ERR, LOG_COMP,
+                       "[ERROR] cloud-service(%d): checksum file '%s' holds no SHA-256\n", __LINE__,
+                       checksum_path.c_str());
+        package_at_fault = true;
+    }
+
+    Extractor extractor;
+    extractor.SetSource(package);
+    extractor.SetTarget(per_user_install_path);
+    Extractor::ScanResult scan;
+    if (package_at_fault) {
+        // The checksum file is part of the package; nothing more to learn.
+    } else if (extractor.Scan(scan) != 0) {
+        package_at_fault = extractor.PackageAtFault();
+    } else if (!expected.empty() && scan.sha256 != expected) {
+        Logger::LogMsg(Logger::L_ERR, LOG_COMP,
+                       "[ERROR] cloud-service(%d): package '%s' does not match its checksum: "
+                       "expected %s, actual %s\n",
+                       __LINE__, package.c_str(), expected.c_str(), scan.sha256.c_str());
+        package_at_fault = true;
+    } else if (scan.entries <= 0) {
+        Logger::LogMsg(Logger::L_ERR, LOG_COMP, "[ERROR] cloud-service(%d): package '%s' is empty\n",
+                       __LINE__, package.c_str());
+        package_at_fault = true;
+    } else {
+        package_entries = scan.entries;
+        return 0;
+    }
+    if (package_at_fault) {
+        RememberRejectedPackage();
     }
     return -1;
 }
 
+void Service::RememberRejectedPackage()
+{
+    std::string sha256;
+    PackageStamp stamp;
+    ReadChecksumFile(GetPackageChecksumPath(), sha256);
+    if (StampPackage(GetPackagePath(), sha256, stamp) == 0) {
+        ::RememberRejectedPackage(GetRejectedPackageRecordPath(), stamp);
+    }
+}
+
+bool Service::IsRejectedPackageInstalled()
+{
+    const ustring record = GetRejectedPackageRecordPath();
+    if (!IsFileExist(record)) {
+        return false;
+    }
+    std::string sha256;
+    PackageStamp stamp;
+    ReadChecksumFile(GetPackageChecksumPath(), sha256);
+    return StampPackage(GetPackagePath(), sha256, stamp) == 0 && IsRejectedPackage(record, stamp);
+}
+
 int Service::ExtractPackage()
 {
-    ustring source = GetRootSkyletResourceInstallPath() + "/package/skylet.vpk";
+    ustring source = GetPackagePath();
     ustring target = GetUserSkyletAppInstallPath();
     if (FSMKDir(target, true) != 0) {
         Logger::LogMsg(Logger::L_ERR, LOG_COMP, "[ERROR] cloud-service(%d): failed to create folder: '%s'\n",
@@ -263,7 +420,12 @@ int Service::ExtractPackage()
     Extractor extractor;
     extractor.SetSource(source);
     extractor.SetTarget(target);
-    return extractor.Extract();
+    extractor.SetKnownTotal(package_entries);
+    if (extractor.Extract() != 0) {
+        package_at_fault = extractor.PackageAtFault();
+        return -1;
+    }
+    return 0;
 }
 
 void Service::RemoveAgedFolders()

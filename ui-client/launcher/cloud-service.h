@@ -22,6 +22,14 @@ const int MAX_RENAME_COUNT = 10;
 // app_dir + "_tmp" + tries otherwise.
 ustring GetAppBackupDir(const ustring& app_dir, int tries);
 
+// An INFO record's build number as the upgrade decision reads it: atoi of
+// the text, 0 when it is empty.
+int BuildNumber(const ustring& build_version);
+
+// True for a regular file (a link to one counts) that may be executed:
+// anything else where the client's executable belongs cannot start it.
+bool IsRegularExecutable(const ustring& path);
+
 class Service {
 public:
     // One INFO record, text exactly as read; only build_version is ever
@@ -52,8 +60,21 @@ public:
     static ustring GetUserSkyletInstallPath();
     static ustring GetUserSkyletAppInstallPath();
     static ustring GetUserSkyletDataInstallPath();
+    // The package archive, its checksum file, and the record of a package
+    // found defective.
+    static ustring GetPackagePath();
+    static ustring GetPackageChecksumPath();
+    static ustring GetRejectedPackageRecordPath();
 
 protected:
+    // Reads the package once before anything of the user's is touched:
+    // counts its entries, checks a compressed stream's trailer and, when the
+    // checksum file is there, its SHA-256. 0, or -1 for a package that must
+    // not be installed (or cannot be read).
+    virtual int VerifyPackage();
+    // True while the installed package is one found defective before.
+    bool IsRejectedPackageInstalled();
+
     // Extracts the package archive into a (re)created application folder.
     virtual int ExtractPackage();
     virtual void LoadSourceVersion();
@@ -68,10 +89,23 @@ protected:
 
     int timeout;
     ustring per_user_install_path;
+    // Entries counted by VerifyPackage, so that the extraction need not
+    // count again; 0 when unknown.
+    int package_entries;
+    // Set when the last failure was the package's own, not the machine's.
+    bool package_at_fault;
     VersionInfo target_version;
     VersionInfo source_version;
 
 private:
+    // Checks that the fresh copy would not be upgraded again by the next
+    // run: its build is at least the package's and its executable can run.
+    int ValidateNewCopy();
+    // Puts the backup back after a failed extraction; -1 when the tree is
+    // left for the next run to repair.
+    int RollBack(const ustring& backup_dir);
+    void RememberRejectedPackage();
+
     Service(const Service&) = delete;
     Service& operator=(const Service&) = delete;
 };

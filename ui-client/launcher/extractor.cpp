@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <nettle/sha2.h>
 #include <zlib.h>
 
 #include <cerrno>
@@ -16,7 +17,6 @@
 #include <unordered_set>
 #include <vector>
 
-#include <QCryptographicHash>
 #include <QString>
 
 #include "adapter.h"
@@ -219,7 +219,7 @@ bool IsEnvironmentErrno(int err)
 // or seek callback, so nothing can be stepped over.
 class PackageReader {
 public:
-    explicit PackageReader(bool hash) : hashing(hash), sha(QCryptographicHash::Sha256) {}
+    explicit PackageReader(bool hash) : hashing(hash) { sha256_init(&sha); }
     ~PackageReader()
     {
         if (inflating) {
@@ -312,7 +312,18 @@ public:
     const std::string& Error() const { return error; }
     // Whether a failure lies in the package's bytes, not in reading them.
     bool DataFault() const { return data_fault; }
-    std::string Sha256() const { return sha.result().toHex().toStdString(); }
+    std::string Sha256()
+    {
+        uint8_t digest[SHA256_DIGEST_SIZE];
+        sha256_digest(&sha, sizeof(digest), digest);
+        static const char hex[] = "0123456789abcdef";
+        std::string text;
+        for (uint8_t byte : digest) {
+            text += hex[byte >> 4];
+            text += hex[byte & 15];
+        }
+        return text;
+    }
 
 private:
     static la_ssize_t Callback(archive* ar, void* self, const void** buffer)
@@ -405,7 +416,7 @@ private:
         raw_len = static_cast<size_t>(n);
         bytes_read += raw_len;
         if (hashing) {
-            sha.addData(reinterpret_cast<const char*>(raw.get()), static_cast<int>(raw_len));
+            sha256_update(&sha, raw_len, raw.get());
         }
         return true;
     }
@@ -430,7 +441,9 @@ private:
     }
 
     const bool hashing;
-    QCryptographicHash sha;
+    // The SHA-256 of the library the archive library itself links: it uses
+    // the processor's SHA instructions where they exist.
+    sha256_ctx sha;
     int fd = -1;
     std::unique_ptr<unsigned char[]> raw;
     size_t block_size = 0;

@@ -9,10 +9,14 @@
 #include <string>
 #include <vector>
 
+#include <QByteArray>
+#include <QCryptographicHash>
+
 #include "archive_builder.h"
 #include "fake_client.h"
 #include "install_sandbox.h"
 #include "log_capture.h"
+#include "process.h"
 #include "temp_dir.h"
 #include "tree_snapshot.h"
 
@@ -42,6 +46,29 @@ ArchiveBuilder Package(int build)
         .File("lib/bulk.dat", bulk)
         .Symlink("lib/current", "bulk.dat")
         .File("share/readme", "build " + std::to_string(build));
+}
+
+std::string Sha256Line(const std::string& bytes)
+{
+    return QCryptographicHash::hash(QByteArray(bytes.data(), static_cast<int>(bytes.size())),
+                                    QCryptographicHash::Sha256)
+               .toHex()
+               .toStdString() +
+           "  skylet.vpk\n";
+}
+
+// The tar archive cut right before the header of its last entry: what is
+// left is a well-formed archive of the other entries without its end blocks.
+std::string CutBeforeLastEntry(const std::string& tar)
+{
+    size_t offset = 0;
+    size_t last = 0;
+    while (offset + 512 <= tar.size() && tar[offset] != '\0') {
+        last = offset;
+        size_t size = std::stoul(tar.substr(offset + 124, 12), nullptr, 8);
+        offset += 512 + (size + 511) / 512 * 512;
+    }
+    return tar.substr(0, last);
 }
 
 class UpgradeTest : public TempDirTest {
@@ -141,12 +168,24 @@ TEST_F(FreshInstallTest, InterruptedOrFailedFirstInstallIsRedone)
     EXPECT_EQ(CountLines(Run().out, "need=1 result=0"), 1);
     ExpectFreshCopy(1300);
 
+    // A failure during the extraction leaves no partial copy behind.
     RemoveTree(app);
-    std::string bytes = ReadFile(package);
-    ASSERT_TRUE(WriteFile(package, bytes.substr(0, bytes.size() / 2)));
+    ASSERT_TRUE(Package(1300).File("../../escaped", "x").Write(package, ArchiveBuilder::TarGz));
     EXPECT_EQ(CountLines(Run().out, "need=1 result=-1"), 1);
     EXPECT_EQ(LogCount("Failed to extract package, and no old installation to rollback"), 1);
-    ASSERT_TRUE(WriteFile(package, bytes));
+    EXPECT_FALSE(PathExists(app));
+    InstallPackage(1300);
+    EXPECT_EQ(CountLines(Run().out, "need=1 result=0"), 1);
+    ExpectFreshCopy(1300);
+
+    // Killed, then a retry that fails during extraction: the first install
+    // stays marked, so a good package later completes it.
+    RemoveTree(app);
+    ASSERT_EQ(box->Run({"run", "--kill-after-entries", "3"}).term_signal, SIGKILL);
+    ASSERT_TRUE(Package(1300).File("../../escaped", "x").Write(package, ArchiveBuilder::TarGz));
+    EXPECT_EQ(CountLines(Run().out, "need=1 result=-1"), 1);
+    EXPECT_FALSE(PathExists(tree + "/escaped"));
+    InstallPackage(1300);
     EXPECT_EQ(CountLines(Run().out, "need=1 result=0"), 1);
     ExpectFreshCopy(1300);
 }
@@ -296,6 +335,138 @@ TEST_F(UpgradeTest, InvalidPidFilesSendNoSignal)
     EXPECT_EQ(LogCount("[ERROR]"), 0);
 }
 
+// A package must be proven whole before the client is stopped or the copy
+// moved: by its checksum file where there is one, and by the gzip trailer,
+// which the archive library itself does not check. A package found bad is
+// not tried again while it stays installed.
+TEST_F(UpgradeTest, DamagedPackagesAreRefusedBeforeTheClientIsStopped)
+{
+    enum Damage { GzipCrcWithoutChecksum, TarCutWithChecksum, ChecksumMismatch };
+    for (Damage damage : {GzipCrcWithoutChecksum, TarCutWithChecksum, ChecksumMismatch}) {
+        SCOPED_TRACE(damage);
+        InstallPackage(1300);
+        InstallCopy(1200);
+        RemoveTree(tree + "/package.rejected");
+        RemoveTree(package + ".sha256");
+        if (damage == GzipCrcWithoutChecksum) {
+            std::string bytes = ReadFile(package);
+            bytes[bytes.size() - 8] = static_cast<char>(bytes[bytes.size() - 8] ^ 0x01);
+            ASSERT_TRUE(WriteFile(package, bytes));
+        } else if (damage == TarCutWithChecksum) {
+            ASSERT_TRUE(Package(1300).Write(package, ArchiveBuilder::Tar));
+            std::string bytes = ReadFile(package);
+            ASSERT_TRUE(WriteFile(package + ".sha256", Sha256Line(bytes)));
+            ASSERT_TRUE(WriteFile(package, CutBeforeLastEntry(bytes)));
+        } else {
+            ASSERT_TRUE(WriteFile(package + ".sha256", Sha256Line("another package")));
+        }
+        const std::string exe = app + "/bin/skylet-backup-ui";
+        ASSERT_TRUE(CopyFakeClient(exe));
+        unlink(tmp.Path("signals").c_str());
+        FakeClient client;
+        ASSERT_TRUE(client.Start(tree + "/ui.pid", tmp.Path("signals"), false, exe));
+        auto before = SnapshotTree(app);
+        const int scans = LogCount("[ERROR]");
+        EXPECT_EQ(CountLines(Run().out, "need=1 result=-1"), 1);
+        EXPECT_GT(LogCount("[ERROR]"), scans);
+        EXPECT_EQ(CountLines(Run().out, "need=0 result=0"), 1);
+        EXPECT_TRUE(client.Running());
+        EXPECT_TRUE(client.RecordedSignals().empty());
+        EXPECT_EQ(SnapshotTree(app), before);
+        EXPECT_EQ(Backups(), 0);
+    }
+    EXPECT_EQ(LogCount("local appdata exist"), 0);
+    EXPECT_EQ(LogCount("does not match its checksum"), 2);
+    EXPECT_EQ(LogCount("was found defective before"), 3);
+    // A package that changes is tried again.
+    InstallPackage(1300);
+    RemoveTree(package + ".sha256");
+    EXPECT_EQ(CountLines(Run().out, "need=1 result=0"), 1);
+    ExpectFreshCopy(1300);
+    EXPECT_FALSE(PathExists(tree + "/package.rejected"));
+}
+
+// A copy that the next run would upgrade again, or that cannot start, must
+// not replace a working one: else every login stops and re-extracts the
+// client for good.
+TEST_F(UpgradeTest, CopiesThatCannotStartOrWouldUpgradeAgainAreRolledBack)
+{
+    InstallCopy(1200);
+    const std::string exe = app + "/bin/skylet-backup-ui";
+    ASSERT_TRUE(RemoveTree(exe) && MakeDirs(exe));
+    ASSERT_TRUE(WriteFile(box->Root() + "/INFO", Info(1100)));
+    EXPECT_EQ(CountLines(Run({"decide"}).out, "need=1"), 1);
+
+    struct Case {
+        const char* name;
+        ArchiveBuilder package;
+    } cases[] = {
+        {"folder at the executable",
+         ArchiveBuilder().File("INFO", Info(1300)).Dir("bin/skylet-backup-ui")
+             .File("bin/skylet-backup-ui/x", "x").File("package/start-stop", "#!/bin/sh\n", 0755)},
+        {"INFO of another build", Package(1200)},
+        {"no INFO", ArchiveBuilder().File("bin/skylet-backup-ui", "#!/bin/sh\n", 0755)},
+    };
+    for (Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        InstallPackage(1300);
+        ASSERT_TRUE(c.package.Write(package, ArchiveBuilder::TarGz));
+        InstallCopy(1100);
+        auto before = SnapshotTree(app);
+        const int extractions = LogCount("extract package:");
+        for (int run = 0; run < 3; ++run) {
+            Run();
+        }
+        EXPECT_EQ(LogCount("extract package:"), extractions + 1);
+        EXPECT_EQ(SnapshotTree(app), before);
+        EXPECT_EQ(Backups(), 0);
+    }
+    EXPECT_EQ(LogCount("local appdata exist"), 3);
+    EXPECT_EQ(LogCount("was found defective before"), 6);
+}
+
+// Devices, FIFOs and sockets have no place in a client copy.
+TEST_F(UpgradeTest, SpecialFilesInThePackageAreRefused)
+{
+    InstallPackage(1300);
+    InstallCopy(1200);
+    ASSERT_TRUE(Package(1300).Fifo("lib/pipe").Write(package, ArchiveBuilder::TarGz));
+    auto before = SnapshotTree(app);
+    EXPECT_EQ(CountLines(Run().out, "need=1 result=-1"), 1);
+    EXPECT_EQ(SnapshotTree(app), before);
+    EXPECT_EQ(Backups(), 0);
+}
+
+// On a full disk the extractor's error and the rollback are logged while
+// nothing can be written; they must still reach the log once the rollback
+// has freed the space. The home folder is a small tmpfs of a private mount
+// namespace (root only); the result is copied out before it goes away.
+TEST_F(UpgradeTest, CauseOfAFailureOnAFullDiskReachesTheLog)
+{
+    InstallPackage(1300);
+    InstallCopy(1200);
+    auto before = SnapshotTree(app);
+    const std::string saved = tmp.Path("saved-home");
+    const std::string out = tmp.Path("out");
+    ASSERT_TRUE(MakeDirs(out));
+    const std::string script =
+        "set -e; cp -a \"$HOME\" \"$SAVED\"; mount -t tmpfs -o size=160k tmpfs \"$HOME\"; "
+        "cp -a \"$SAVED\"/. \"$HOME\"/; \"$DRIVER\" run || true; cp -a \"$HOME\"/. \"$OUT\"/";
+    ProcessResult r = RunProcess("/usr/bin/unshare", {"unshare", "-m", "sh", "-c", script},
+                                 {{"HOME", box->Home()}, {"SAVED", saved}, {"OUT", out},
+                                  {"DRIVER", box->Executable()}, {"QT_QPA_PLATFORM", "offscreen"}},
+                                 60);
+    if (r.exit_code != 0 && CountLines(r.err, "ermission") + CountLines(r.err, "not permitted") > 0) {
+        GTEST_SKIP() << "needs a mount namespace of its own (root): " << r.err;
+    }
+    ASSERT_EQ(r.exit_code, 0) << r.err;
+    EXPECT_EQ(CountLines(r.out, "need=1 result=-1"), 1) << r.out;
+    EXPECT_EQ(SnapshotTree(out + "/.SkyletBackup/Skylet.app"), before);
+    const std::string log = ReadFile(out + "/engine.log");
+    EXPECT_GE(CountLines(log, "No space left on device"), 1) << log;
+    EXPECT_EQ(CountLines(log, "Failed to extract package, rollback to old installation"), 1) << log;
+}
+
 TEST_F(UpgradeTest, TakenBackupNamesAreSkippedAndAllRemoved)
 {
     InstallPackage(1300);
@@ -343,8 +514,11 @@ TEST_F(UpgradeTest, BadPackagesRollBackByteForByte)
         EXPECT_EQ(SnapshotTree(app), before);
         EXPECT_EQ(Backups(), 0);
         EXPECT_FALSE(PathExists(tree + "/escaped"));
+        RemoveTree(tree + "/package.rejected");
     }
-    EXPECT_EQ(LogCount("Failed to extract package, rollback to old installation"), 5);
+    // Only the escaping entry shows up after the copy was moved; the others
+    // are caught before anything of the user's is touched.
+    EXPECT_EQ(LogCount("Failed to extract package, rollback to old installation"), 1);
 }
 
 TEST_F(UpgradeTest, InterruptedUpgradeIsRedoneByTheNextRun)

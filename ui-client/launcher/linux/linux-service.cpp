@@ -48,11 +48,6 @@ bool ParsePid(const ustring& text, pid_t& pid)
     return true;
 }
 
-int BuildNumber(const ustring& text)
-{
-    return text.empty() ? 0 : atoi(text.c_str());
-}
-
 }  // namespace
 
 LinuxService::LinuxService()
@@ -116,11 +111,24 @@ bool LinuxService::IsNeedUpgrade()
             break;
         }
     }
+    // A package that failed before fails again, also for a repair: leave the
+    // copy and the running client alone until another package is installed.
+    if (need && IsRejectedPackageInstalled()) {
+        Logger::LogMsg(Logger::L_WARNING, LOG_COMP,
+                       "[WARNING] linux/linux-service(%d): package '%s' was found defective before, "
+                       "not installed again until it changes\n",
+                       __LINE__, GetPackagePath().c_str());
+        return false;
+    }
     return need;
 }
 
 int LinuxService::HandlePackageUpgrade()
 {
+    // A package that must not be installed leaves the client running.
+    if (VerifyPackage() != 0) {
+        return -1;
+    }
     if (PerUserBinPathExist()) {
         Logger::LogMsg(Logger::L_DEBUG, LOG_COMP, "[DEBUG] linux/linux-service(%d): local appdata exist\n",
                        __LINE__);
@@ -219,8 +227,10 @@ void LinuxService::PostUpgrade()
 
 bool LinuxService::PerUserBinPathExist()
 {
+    // Anything but a regular executable file cannot start the client, so it
+    // counts as missing.
     ustring bin = per_user_install_path + "/" + "bin" + "/" + "skylet-backup-ui";
-    return access(bin.c_str(), F_OK) == 0;
+    return IsRegularExecutable(bin);
 }
 
 int LinuxService::LaunchPerUserBin()
