@@ -88,6 +88,10 @@ if ! command -v apt-get >/dev/null || ! command -v useradd >/dev/null; then
     echo "SKIPPED the install part: no apt-get or useradd (not Debian)"
     exit 0
 fi
+# One real installation at a time, also from another build tree of this
+# checkout: the lock is this script itself, so nothing is left behind.
+exec 9<"$0"
+flock 9
 if dpkg-query -W -f='${Status}' $package 2>/dev/null | grep -q installed || [ -e /opt/Veltrane ]; then
     echo "SKIPPED the install part: $package or /opt/Veltrane is already on this machine"
     exit 0
