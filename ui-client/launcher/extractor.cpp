@@ -724,6 +724,10 @@ int Extractor::ScanPackage(ScanResult& result, bool hash)
     int entries = 0;
     archive_entry* entry = nullptr;
     while (step == Step::Ok && (step = ReadHeader(ar, reader, entry)) == Step::Ok) {
+        // Refused here already, before the client is stopped for it.
+        if ((step = RefuseSpecialFile(entry)) != Step::Ok) {
+            break;
+        }
         if (archive_read_data_skip(ar) != ARCHIVE_OK) {
             Logger::LogMsg(Logger::L_ERR, LOG_COMP,
                            "[ERROR] extractor(%d): cannot read entry '%s' of '%s': %s\n", __LINE__,

@@ -435,6 +435,7 @@ TEST_F(UpgradeTest, SpecialFilesInThePackageAreRefused)
     EXPECT_EQ(CountLines(Run().out, "need=1 result=-1"), 1);
     EXPECT_EQ(SnapshotTree(app), before);
     EXPECT_EQ(Backups(), 0);
+    EXPECT_EQ(LogCount("local appdata exist"), 0);  // refused before the client is stopped
 }
 
 // On a full disk the extractor's error and the rollback are logged while
