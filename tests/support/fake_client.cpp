@@ -1,11 +1,15 @@
 #include "fake_client.h"
 
 #include <errno.h>
+#include <linux/sched.h>
+#include <sys/syscall.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdint>
+#include <cstring>
 #include <sstream>
 
 #include "temp_dir.h"
@@ -32,8 +36,27 @@ FakeClient::~FakeClient()
     }
 }
 
+namespace {
+
+// fork(), or clone3() with the child's pid chosen by the caller.
+pid_t ForkWithPid(pid_t wanted_pid)
+{
+    if (wanted_pid <= 0) {
+        return fork();
+    }
+    pid_t tid = wanted_pid;
+    struct clone_args args;
+    memset(&args, 0, sizeof(args));
+    args.exit_signal = SIGCHLD;
+    args.set_tid = reinterpret_cast<uintptr_t>(&tid);
+    args.set_tid_size = 1;
+    return static_cast<pid_t>(syscall(SYS_clone3, &args, sizeof(args)));
+}
+
+}  // namespace
+
 bool FakeClient::Start(const std::string& pid_file, const std::string& record_file, bool ignore_term,
-                       const std::string& executable)
+                       const std::string& executable, pid_t wanted_pid)
 {
     if (pid > 0) {
         return false;
@@ -50,7 +73,7 @@ bool FakeClient::Start(const std::string& pid_file, const std::string& record_fi
     }
     argv.push_back(nullptr);
 
-    pid_t child = fork();
+    pid_t child = ForkWithPid(wanted_pid);
     if (child == 0) {
         execv(argv[0], argv.data());
         _exit(127);

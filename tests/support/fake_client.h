@@ -42,8 +42,11 @@ public:
     // `executable` is the fake client itself, a copy of it (the launcher only
     // stops a client that runs from the user's application folder), or a
     // script that takes the same arguments.
+    // With `wanted_pid`, the process gets that very pid (as after a reboot,
+    // when the pid a stale pid file names is taken by another program); this
+    // needs root, and Start fails where the kernel refuses it.
     bool Start(const std::string& pid_file, const std::string& record_file, bool ignore_term,
-               const std::string& executable = FakeClientPath());
+               const std::string& executable = FakeClientPath(), pid_t wanted_pid = 0);
 
     pid_t Pid() const { return pid; }
     bool Running();

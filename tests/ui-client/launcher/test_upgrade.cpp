@@ -279,6 +279,33 @@ TEST_F(UpgradeTest, ProcessesOtherThanTheClientGetNoSignal)
     }
 }
 
+// After the client has gone, its pid file stays; the next program to get
+// that pid must not be taken for the client.
+TEST_F(UpgradeTest, PidOfAnEndedClientTakenByAnotherProgramGetsNoSignal)
+{
+    InstallPackage(1300);
+    InstallCopy(1200);
+    const std::string exe = app + "/bin/skylet-backup-ui";
+    ASSERT_TRUE(CopyFakeClient(exe));
+    pid_t stale = 0;
+    {
+        FakeClient client;
+        ASSERT_TRUE(client.Start(tree + "/ui.pid", tmp.Path("client-signals"), false, exe));
+        stale = client.Pid();
+        kill(stale, SIGKILL);
+        ASSERT_EQ(client.WaitForEnd(10), SIGKILL);
+    }
+    FakeClient stranger;
+    if (!stranger.Start(tmp.Path("stranger.pid"), tmp.Path("signals"), false, FakeClientPath(), stale)) {
+        GTEST_SKIP() << "cannot start a process under a chosen pid (needs root)";
+    }
+    ASSERT_EQ(ReadFile(tree + "/ui.pid"), "pid=" + std::to_string(stale) + "\n");
+    EXPECT_EQ(CountLines(Run().out, "need=1 result=0"), 1);
+    EXPECT_EQ(LogCount("is not the client"), 1);
+    EXPECT_TRUE(stranger.Running());
+    EXPECT_TRUE(stranger.RecordedSignals().empty());
+}
+
 // A FIFO where a state file belongs would block a plain open() or read()
 // for good; a folder cannot be read. Either counts as a missing file.
 TEST_F(UpgradeTest, StateFilesThatAreNotFilesCountAsMissing)
