@@ -12,6 +12,9 @@
 
 namespace {
 const char* const kLogComp = "launcher_debug";
+// QProgressDialog's default minimum duration: a dialog that has not been
+// shown by then shows itself, so that a slow run is seen to be under way.
+const int kForceShowMs = 4000;
 }
 
 ProcessingProgressDialog::ProcessingProgressDialog()
@@ -108,11 +111,13 @@ Launcher::Launcher()
 }
 
 Launcher::Launcher(Worker* worker)
-    : QObject(nullptr), m_worker(worker), m_progress(new ProcessingProgressDialog())
+    : QObject(nullptr), m_worker(worker)
 {
-    m_progress->setCancelButton(nullptr);
-    // Stay at 100 and visible until LaunchDone hides the dialog.
-    m_progress->setAutoReset(false);
+    // The dialog would start its show timer here; until it exists, this one
+    // keeps the time.
+    m_force_show.setSingleShot(true);
+    connect(&m_force_show, &QTimer::timeout, this, &Launcher::ForceShow);
+    m_force_show.start(kForceShowMs);
 
     Notify_Adapter& adapter = Notify_Adapter::GetInstance();
     connect(this, &Launcher::sigStart, m_worker, &Worker::HandleServicce);
@@ -140,10 +145,32 @@ void Launcher::Start()
     emit sigStart();
 }
 
+ProcessingProgressDialog* Launcher::EnsureDialog()
+{
+    if (m_progress != nullptr)
+        return m_progress;
+    // From here on the dialog's own timer decides when it shows itself.
+    m_force_show.stop();
+    m_progress = new ProcessingProgressDialog();
+    m_progress->setCancelButton(nullptr);
+    // Stay at 100 and visible until LaunchDone hides the dialog.
+    m_progress->setAutoReset(false);
+    if (m_done) {
+        m_progress->setValue(100);
+        m_progress->hide();
+    }
+    return m_progress;
+}
+
 void Launcher::LaunchDone()
 {
-    m_progress->setValue(100);
-    m_progress->hide();
+    m_done = true;
+    m_force_show.stop();
+    // A dialog that was never needed is not built just to be hidden.
+    if (m_progress != nullptr) {
+        m_progress->setValue(100);
+        m_progress->hide();
+    }
     m_worker->QuitThread();
     m_worker->JoinThread();
     QCoreApplication::quit();
@@ -155,15 +182,22 @@ void Launcher::UpdateProgress(int total, int steps)
     // divide by zero.
     if (total <= 0)
         return;
-    m_progress->setValue(static_cast<int>(static_cast<long long>(steps) * 100 / total));
+    EnsureDialog()->setValue(static_cast<int>(static_cast<long long>(steps) * 100 / total));
 }
 
 void Launcher::SetLabelText(const QString& label)
 {
-    m_progress->setLabelText(label);
+    EnsureDialog()->setLabelText(label);
 }
 
 void Launcher::ShowMsgBox()
 {
-    m_progress->show();
+    EnsureDialog()->show();
+}
+
+void Launcher::ForceShow()
+{
+    // What the dialog's own timer would have done: show it unless it has
+    // shown before.
+    QMetaObject::invokeMethod(EnsureDialog(), "forceShow", Qt::DirectConnection);
 }

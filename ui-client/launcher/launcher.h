@@ -4,6 +4,13 @@
 // lives on its own HandlerThread and runs the whole upgrade sequence in one
 // slot. The two talk only through queued signals carrying ints and QStrings,
 // so the dialog is touched on the GUI thread alone.
+//
+// Most runs have nothing to upgrade and never show the dialog, and building
+// it (style, font database, fonts, style sheet) costs more than the rest of
+// such a run. So the Launcher builds it on first use: when the worker asks
+// for it, when progress or a label arrives, or when QProgressDialog would
+// have shown itself on its own, after its minimum duration. Whenever it
+// shows, it has been through the same calls as one built up front.
 #ifndef LAUNCHER_LAUNCHER_H
 #define LAUNCHER_LAUNCHER_H
 
@@ -11,6 +18,7 @@
 #include <QProgressDialog>
 #include <QString>
 #include <QThread>
+#include <QTimer>
 
 class Service;
 
@@ -76,17 +84,25 @@ signals:
 protected:
     // Takes ownership of the worker (which must not have started its thread).
     explicit Launcher(Worker* worker);
-    ProcessingProgressDialog* Dialog() const { return m_progress; }
+    // The dialog, built now if it has not been yet, in the state the run
+    // has brought it to.
+    ProcessingProgressDialog* Dialog() { return EnsureDialog(); }
 
 private slots:
     void LaunchDone();
     void UpdateProgress(int total, int steps);
     void SetLabelText(const QString& label);
     void ShowMsgBox();
+    void ForceShow();
 
 private:
+    ProcessingProgressDialog* EnsureDialog();
+
     Worker* m_worker;
-    ProcessingProgressDialog* m_progress;
+    ProcessingProgressDialog* m_progress = nullptr;
+    // Stands in for the dialog's own show timer while there is no dialog.
+    QTimer m_force_show;
+    bool m_done = false;
 };
 
 #endif

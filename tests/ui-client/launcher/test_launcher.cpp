@@ -8,8 +8,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "adapter.h"
@@ -54,6 +57,26 @@ private:
     std::vector<std::string>* calls;
 };
 
+// A service with nothing to upgrade that takes longer than the dialog's
+// minimum duration: it holds the run until the dialog has shown itself, or
+// gives up after 30 s.
+class WaitForDialogService : public ScriptedService {
+public:
+    WaitForDialogService(const std::atomic<int>* shown, std::vector<std::string>* calls)
+        : ScriptedService(false, 0, calls), shown(shown)
+    {
+    }
+    void PreUpgrade() override
+    {
+        ScriptedService::PreUpgrade();
+        for (int i = 0; i < 3000 && shown->load() == 0; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+
+private:
+    const std::atomic<int>* shown;
+};
+
 class TestWorker : public Worker {
 public:
     explicit TestWorker(Service* service) : Worker(service) {}
@@ -80,6 +103,31 @@ protected:
         return QObject::eventFilter(watched, event);
     }
 };
+
+// Counts every progress dialog of the application being shown, without
+// touching the launcher's own dialog (which the launcher builds on demand).
+class DialogWatch : public QObject {
+public:
+    DialogWatch() { qApp->installEventFilter(this); }
+    ~DialogWatch() override { qApp->removeEventFilter(this); }
+    std::atomic<int> shown{0};
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show && qobject_cast<ProcessingProgressDialog*>(watched) != nullptr)
+            ++shown;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+bool DialogExists()
+{
+    const QWidgetList widgets = QApplication::topLevelWidgets();
+    return std::any_of(widgets.begin(), widgets.end(), [](QWidget* widget) {
+        return qobject_cast<ProcessingProgressDialog*>(widget) != nullptr;
+    });
+}
 
 // Runs the event loop until something quits it, or fails after 30 s instead of
 // hanging.
@@ -108,10 +156,13 @@ protected:
         qputenv("HOME", QByteArray::fromStdString(tmp.Path("home")));
     }
 
-    int Launch(Worker* worker)
+    // With `watch`, the dialog is asked for (and so built) before the run, to
+    // record its visibility.
+    int Launch(Worker* worker, bool watch = true)
     {
         launcher.reset(new TestLauncher(worker));
-        launcher->Dialog()->installEventFilter(&visibility);
+        if (watch)
+            launcher->Dialog()->installEventFilter(&visibility);
         launcher->Run();
         launcher->Start();
         return ExecBounded();
@@ -224,6 +275,41 @@ TEST_F(LaunchTest, SequenceReportsInOrderAndEndsWithTheDialogHidden)
         launcher->Dialog()->removeEventFilter(&visibility);
         launcher.reset();
     }
+}
+
+// The dialog is built only when a run needs it; asked for afterwards, it is
+// in the state the run left it in.
+TEST_F(LaunchTest, DialogIsBuiltOnlyForAnUpgrade)
+{
+    for (bool need : {false, true}) {
+        SCOPED_TRACE("need upgrade " + std::to_string(need));
+        calls.clear();
+        DialogWatch watch;
+        EXPECT_EQ(Launch(new TestWorker(new ScriptedService(need, 0, &calls)), false), 0);
+        EXPECT_EQ(DialogExists(), need);
+        EXPECT_EQ(watch.shown.load(), need ? 1 : 0);
+        ProcessingProgressDialog* dialog = launcher->Dialog();
+        EXPECT_EQ(LabelOf(dialog), QString(need ? "Skylet Backup is ready." : "Skylet Backup is initializing..."));
+        EXPECT_EQ(dialog->value(), 100);
+        EXPECT_FALSE(dialog->autoReset());
+        EXPECT_FALSE(dialog->isVisible());
+        launcher.reset();
+        EXPECT_FALSE(DialogExists());
+    }
+}
+
+// A run with nothing to upgrade that outlasts the dialog's minimum duration
+// shows the dialog, as QProgressDialog does by itself, and hides it at the end.
+TEST_F(LaunchTest, SlowRunShowsTheDialogAfterItsMinimumDuration)
+{
+    DialogWatch watch;
+    EXPECT_EQ(Launch(new TestWorker(new WaitForDialogService(&watch.shown, &calls)), false), 0);
+    EXPECT_EQ(watch.shown.load(), 1);
+    EXPECT_EQ(calls, (std::vector<std::string>{"PreUpgrade", "IsNeedUpgrade", "PostUpgrade"}));
+    ProcessingProgressDialog* dialog = launcher->Dialog();
+    EXPECT_EQ(LabelOf(dialog), QString("Skylet Backup is initializing..."));
+    EXPECT_EQ(dialog->value(), 100);
+    EXPECT_FALSE(dialog->isVisible());
 }
 
 int main(int argc, char** argv)
