@@ -362,7 +362,7 @@ int Service::VerifyPackage()
     Extractor::ScanResult scan;
     if (package_at_fault) {
         // The checksum file is part of the package; nothing more to learn.
-    } else if (extractor.Scan(scan) != 0) {
+    } else if (extractor.Scan(scan, !expected.empty()) != 0) {
         package_at_fault = extractor.PackageAtFault();
     } else if (!expected.empty() && scan.sha256 != expected) {
         Logger::LogMsg(Logger::L_ERR, LOG_COMP,

@@ -702,9 +702,9 @@ bool Extractor::PackageAtFault() const
     return package_at_fault;
 }
 
-int Extractor::Scan(ScanResult& result)
+int Extractor::Scan(ScanResult& result, bool hash)
 {
-    return ScanPackage(result, true);
+    return ScanPackage(result, hash);
 }
 
 int Extractor::ScanPackage(ScanResult& result, bool hash)

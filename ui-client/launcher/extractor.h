@@ -31,10 +31,11 @@ public:
     void SetSource(const ustring& source);
 
     // Reads the whole package file once: counts the entries, checks the
-    // trailer of every gzip member and hashes the file. 0, or -1 when the
+    // trailer of every gzip member and, with `hash`, hashes the file (there
+    // is no point without a checksum to compare with). 0, or -1 when the
     // package cannot be opened or read, is damaged, or a trailer does not
     // match. Needs the source only.
-    int Scan(ScanResult& result);
+    int Scan(ScanResult& result, bool hash = true);
     // An entry count from an earlier Scan; Extract then skips its own count
     // pass. A value below 1 makes Extract count again.
     void SetKnownTotal(int total);
