@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -304,6 +305,29 @@ TEST_F(UpgradeTest, PidOfAnEndedClientTakenByAnotherProgramGetsNoSignal)
     EXPECT_EQ(LogCount("is not the client"), 1);
     EXPECT_TRUE(stranger.Running());
     EXPECT_TRUE(stranger.RecordedSignals().empty());
+}
+
+// Kernels without pidfds: the same check decides, and kill() by pid stops
+// the client.
+TEST_F(UpgradeTest, WithoutPidfdsTheSameCheckDecides)
+{
+    const std::map<std::string, std::string> no_pidfd{
+        {"LD_PRELOAD", NO_PIDFD_PRELOAD}, {"ASAN_OPTIONS", "verify_asan_link_order=0"}};
+    const std::string exe = app + "/bin/skylet-backup-ui";
+    for (bool ours : {false, true}) {
+        SCOPED_TRACE(ours ? "the client" : "another program");
+        InstallPackage(1300);
+        InstallCopy(1200);
+        ASSERT_TRUE(CopyFakeClient(exe));
+        unlink(tmp.Path("signals").c_str());
+        FakeClient client;
+        ASSERT_TRUE(client.Start(tree + "/ui.pid", tmp.Path("signals"), false, ours ? exe : FakeClientPath()));
+        ProcessResult r = box->Run({"run"}, no_pidfd);
+        EXPECT_EQ(CountLines(r.out, "need=1 result=0"), 1) << r.err;
+        EXPECT_EQ(client.WaitForEnd(ours ? 10 : 0), ours ? 0 : -1);
+        EXPECT_EQ(client.RecordedSignals(), ours ? std::vector<int>{SIGTERM} : std::vector<int>{});
+    }
+    EXPECT_EQ(LogCount("is not the client"), 1);
 }
 
 // A FIFO where a state file belongs would block a plain open() or read()
