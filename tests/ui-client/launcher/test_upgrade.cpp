@@ -517,6 +517,8 @@ TEST_F(UpgradeTest, CauseOfAFailureOnAFullDiskReachesTheLog)
     const std::string log = ReadFile(out + "/engine.log");
     EXPECT_GE(CountLines(log, "No space left on device"), 1) << log;
     EXPECT_EQ(CountLines(log, "Failed to extract package, rollback to old installation"), 1) << log;
+    // A full disk is the machine's fault, not the package's: the next run tries again.
+    EXPECT_FALSE(PathExists(out + "/.SkyletBackup/package.rejected"));
 }
 
 TEST_F(UpgradeTest, TakenBackupNamesAreSkippedAndAllRemoved)
