@@ -81,6 +81,19 @@ void ReadVersionRecord(const ustring& path, Service::VersionInfo& info)
     info = read;
 }
 
+// What tells one file from another that took its name: device, inode,
+// size and modification time. Empty when the file cannot be looked at.
+std::string FileIdentity(const ustring& path)
+{
+    struct stat st;
+    if (stat(path.c_str(), &st) != 0) {
+        return std::string();
+    }
+    return std::to_string(st.st_dev) + ":" + std::to_string(st.st_ino) + ":" +
+           std::to_string(st.st_size) + ":" + std::to_string(st.st_mtim.tv_sec) + "." +
+           std::to_string(st.st_mtim.tv_nsec);
+}
+
 // Flushes the file system holding `folder`, so that a fresh copy is on
 // storage before the backup that could replace it is thrown away.
 int SyncFolder(const ustring& folder)
@@ -340,6 +353,7 @@ int Service::VerifyPackage()
 {
     package_at_fault = false;
     package_entries = 0;
+    verified_package.clear();
     const ustring package = GetPackagePath();
     const ustring checksum_path = GetPackageChecksumPath();
     std::string expected;
@@ -376,6 +390,7 @@ int Service::VerifyPackage()
         package_at_fault = true;
     } else {
         package_entries = scan.entries;
+        verified_package = FileIdentity(package);
         return 0;
     }
     if (package_at_fault) {
@@ -420,6 +435,14 @@ int Service::ExtractPackage()
     Extractor extractor;
     extractor.SetSource(source);
     extractor.SetTarget(target);
+    if (package_entries > 0 && FileIdentity(source) != verified_package) {
+        // Another package was installed since it was checked: check that one
+        // at the next start rather than extract it unchecked.
+        Logger::LogMsg(Logger::L_ERR, LOG_COMP,
+                       "[ERROR] cloud-service(%d): package '%s' changed after it was checked\n",
+                       __LINE__, source.c_str());
+        return -1;
+    }
     extractor.SetKnownTotal(package_entries);
     if (extractor.Extract() != 0) {
         package_at_fault = extractor.PackageAtFault();

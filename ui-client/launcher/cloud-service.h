@@ -13,6 +13,8 @@
 #ifndef LAUNCHER_CLOUD_SERVICE_H
 #define LAUNCHER_CLOUD_SERVICE_H
 
+#include <string>
+
 #include "ustring/ustring.h"
 
 // Number of backup names tried for the old application folder (tries 0-9).
@@ -94,6 +96,9 @@ protected:
     int package_entries;
     // Set when the last failure was the package's own, not the machine's.
     bool package_at_fault;
+    // The package file VerifyPackage read (device, inode, size, time), so
+    // that the extraction takes exactly that file.
+    std::string verified_package;
     VersionInfo target_version;
     VersionInfo source_version;
 

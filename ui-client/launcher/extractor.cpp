@@ -265,10 +265,16 @@ archive* NewArchiveReader()
 // Opens the package through `reader` and attaches it to `ar`; logs the cause
 // when either fails. With `seek_unless_gzip`, a package that is not gzip is
 // handed to libarchive as a seekable file instead.
-Step OpenPackage(PackageReader& reader, archive* ar, const ustring& source, bool seek_unless_gzip)
+// How the package reaches libarchive: every byte through the reader, or
+// read by libarchive itself (seekable) where the reader has nothing to add.
+enum class Route { ThroughReader, LibraryUnlessGzip, Library };
+
+Step OpenPackage(PackageReader& reader, archive* ar, const ustring& source, Route route)
 {
     bool ok = reader.Open(source.c_str_utf8());
-    if (ok && seek_unless_gzip && !reader.Inflating()) {
+    const bool by_library =
+        route == Route::Library || (route == Route::LibraryUnlessGzip && !reader.Inflating());
+    if (ok && by_library) {
         reader.Close();
         ok = archive_read_open_filename(ar, source.c_str_utf8(), reader.BlockSize()) == ARCHIVE_OK;
     } else if (ok) {
@@ -458,7 +464,7 @@ int Extractor::ScanPackage(ScanResult& result, bool hash)
         return -1;
     }
     PackageReader reader(hash);
-    Step step = OpenPackage(reader, ar, source, false);
+    Step step = OpenPackage(reader, ar, source, Route::ThroughReader);
     int entries = 0;
     archive_entry* entry = nullptr;
     while (step == Step::Ok && (step = ReadHeader(ar, reader, entry)) == Step::Ok) {
@@ -533,7 +539,8 @@ int Extractor::Extract()
     Notify_Adapter::GetInstance().UpdateDialogText(
         StrTable::LoadStr(StrTable::desc_skyl_env_preparing));
 
-    int total = known_total > 0 ? known_total : Count();
+    const bool scanned = known_total > 0;
+    int total = scanned ? known_total : Count();
     if (total <= 0) {
         Logger::LogMsg(Logger::L_ERR, LOG_COMP,
                        "[ERROR] extractor(%d): Failed to calculate total file numbers, ret: %d\n",
@@ -542,10 +549,10 @@ int Extractor::Extract()
         package_at_fault = total == 0 || package_at_fault;
         return -1;
     }
-    return ExtractEntries(total);
+    return ExtractEntries(total, scanned);
 }
 
-int Extractor::ExtractEntries(int total)
+int Extractor::ExtractEntries(int total, bool trailers_checked)
 {
     archive* ar = NewArchiveReader();
     if (!ar) {
@@ -560,12 +567,15 @@ int Extractor::ExtractEntries(int total)
     }
     archive_write_disk_set_options(aw, EXTRACT_FLAGS);
 
-    // A gzip package is inflated through the same checks as in Scan (no
-    // hash), so that one changed since cannot pass a bad trailer. Any other
-    // package is opened seekable: a zip archive keeps its entries' modes in
-    // the central directory at its end, which a stream reader never sees.
+    // After a Scan of this package its gzip trailers are proven, and
+    // libarchive reads it by itself (it does not compute the CRC a second
+    // time). Without one, a gzip package is inflated through the reader's
+    // checks. Any other package is opened seekable: a zip archive keeps its
+    // entries' modes in the central directory at its end, which a stream
+    // reader never sees.
     PackageReader reader(false);
-    Step step = OpenPackage(reader, ar, source, true);
+    Step step = OpenPackage(reader, ar, source,
+                            trailers_checked ? Route::Library : Route::LibraryUnlessGzip);
     EntryPlacer placer(target.c_str_utf8());
     int done = 0;
     while (step == Step::Ok) {

@@ -36,8 +36,10 @@ public:
     // package cannot be opened or read, is damaged, or a trailer does not
     // match. Needs the source only.
     int Scan(ScanResult& result, bool hash = true);
-    // An entry count from an earlier Scan; Extract then skips its own count
-    // pass. A value below 1 makes Extract count again.
+    // An entry count from an earlier Scan of the same, unchanged file;
+    // Extract then skips its own count pass and leaves the gzip trailers,
+    // which Scan has checked, to libarchive. A value below 1 makes Extract
+    // count (and check) again.
     void SetKnownTotal(int total);
     // After a failed Scan or Extract: true when the package itself is at
     // fault (damaged or truncated, bad gzip trailer, refused entry), false
@@ -54,7 +56,7 @@ public:
 
 private:
     int ScanPackage(ScanResult& result, bool hash);
-    int ExtractEntries(int total);
+    int ExtractEntries(int total, bool trailers_checked);
     int copy_data(archive* ar, archive* aw);
 
     ustring target;

@@ -8,7 +8,9 @@
 //       RemoveAgedFolders, PostUpgrade. Prints "progress <total> <step>" per
 //       extracted entry and "need=<0|1> result=<n>" at the end. With
 //       --kill-after-entries the process kills itself with SIGKILL once N
-//       entries are extracted: a crash in the middle of an upgrade.
+//       entries are extracted: a crash in the middle of an upgrade. With
+//       --swap-package-on-stop FILE, FILE replaces the package while the
+//       client is being stopped.
 //   engine_driver decide     PreUpgrade and IsNeedUpgrade; prints need=.
 //   engine_driver stop       StopService only.
 #include <csignal>
@@ -24,17 +26,40 @@
 #include "log.h"
 #include "texts/strtab.h"
 
+namespace {
+
+// Installs another package while the client is being stopped, i.e. after
+// the package was checked and before it is extracted.
+class SwappingService : public LinuxService {
+public:
+    explicit SwappingService(const char* replacement) : replacement(replacement) {}
+    void StopService() override
+    {
+        LinuxService::StopService();
+        rename(replacement, GetPackagePath().c_str());
+    }
+
+private:
+    const char* replacement;
+};
+
+}  // namespace
+
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     if (argc < 2) {
-        fprintf(stderr, "usage: engine_driver run|decide|stop [--kill-after-entries N]\n");
+        fprintf(stderr, "usage: engine_driver run|decide|stop [--kill-after-entries N | --swap-package-on-stop FILE]\n");
         return 2;
     }
     const char* command = argv[1];
     int kill_after = 0;
+    const char* swap_with = nullptr;
     if (argc == 4 && strcmp(argv[2], "--kill-after-entries") == 0) {
         kill_after = atoi(argv[3]);
+    }
+    if (argc == 4 && strcmp(argv[2], "--swap-package-on-stop") == 0) {
+        swap_with = argv[3];
     }
 
     ustring log_path = Service::GetUserInstallPath() + "/engine.log";
@@ -55,7 +80,7 @@ int main(int argc, char** argv)
         },
         Qt::DirectConnection);
 
-    std::unique_ptr<Service> service(new LinuxService);
+    std::unique_ptr<Service> service(swap_with ? new SwappingService(swap_with) : new LinuxService);
     if (strcmp(command, "stop") == 0) {
         service->StopService();
     } else if (strcmp(command, "decide") == 0) {

@@ -437,6 +437,23 @@ TEST_F(UpgradeTest, DamagedPackagesAreRefusedBeforeTheClientIsStopped)
     EXPECT_FALSE(PathExists(tree + "/package.rejected"));
 }
 
+// A package installed after the check is not extracted unchecked; the next
+// run checks and installs it.
+TEST_F(UpgradeTest, PackageReplacedAfterItsCheckIsLeftForTheNextRun)
+{
+    InstallPackage(1300);
+    InstallCopy(1200);
+    ASSERT_TRUE(Package(1300).File("share/extra", "x").Write(tmp.Path("other.vpk"), ArchiveBuilder::TarGz));
+    auto before = SnapshotTree(app);
+    EXPECT_EQ(CountLines(Run({"run", "--swap-package-on-stop", tmp.Path("other.vpk")}).out,
+                         "need=1 result=-1"), 1);
+    EXPECT_EQ(LogCount("changed after it was checked"), 1);
+    EXPECT_EQ(SnapshotTree(app), before);
+    EXPECT_FALSE(PathExists(tree + "/package.rejected"));
+    EXPECT_EQ(CountLines(Run().out, "need=1 result=0"), 1);
+    EXPECT_EQ(ReadFile(app + "/share/extra"), "x");
+}
+
 // A copy that the next run would upgrade again, or that cannot start, must
 // not replace a working one: else every login stops and re-extracts the
 // client for good.
