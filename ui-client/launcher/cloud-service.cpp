@@ -94,6 +94,28 @@ std::string FileIdentity(const ustring& path)
            std::to_string(st.st_mtim.tv_nsec);
 }
 
+// The SHA-256 the packaging side wrote beside the package: 0 with it, or
+// with an empty `sha256` when there is no such file (one L_NOTICE: the
+// package is then taken as it is); -1 for a checksum file that holds none.
+int ExpectedChecksum(const ustring& path, std::string& sha256)
+{
+    int result = ReadChecksumFile(path, sha256);
+    if (result == -2) {
+        Logger::LogMsg(Logger::L_NOTICE, LOG_COMP,
+                       "[NOTE] cloud-service(%d): no checksum file '%s', the package is not checked "
+                       "against one\n",
+                       __LINE__, path.c_str());
+        return 0;
+    }
+    if (result != 0) {
+        Logger::LogMsg(Logger::L_ERR, LOG_COMP,
+                       "[ERROR] cloud-service(%d): checksum file '%s' holds no SHA-256\n", __LINE__,
+                       path.c_str());
+        return -1;
+    }
+    return 0;
+}
+
 // Flushes the file system holding `folder`, so that a fresh copy is on
 // storage before the backup that could replace it is thrown away.
 int SyncFolder(const ustring& folder)
@@ -354,49 +376,49 @@ int Service::VerifyPackage()
     package_at_fault = false;
     package_entries = 0;
     verified_package.clear();
-    const ustring package = GetPackagePath();
-    const ustring checksum_path = GetPackageChecksumPath();
     std::string expected;
-    int checksum = ReadChecksumFile(checksum_path, expected);
-    if (checksum == -2) {
-        Logger::LogMsg(Logger::L_NOTICE, LOG_COMP,
-                       "[NOTE] cloud-service(%d): no checksum file '%s', the package is not checked "
-                       "against one\n",
-                       __LINE__, checksum_path.c_str());
-    } else if (checksum != 0) {
-        Logger::LogMsg(Logger::L_ERR, LOG_COMP,
-                       "[ERROR] cloud-service(%d): checksum file '%s' holds no SHA-256\n", __LINE__,
-                       checksum_path.c_str());
+    if (ExpectedChecksum(GetPackageChecksumPath(), expected) != 0) {
+        // The checksum file comes with the package.
         package_at_fault = true;
-    }
-
-    Extractor extractor;
-    extractor.SetSource(package);
-    extractor.SetTarget(per_user_install_path);
-    Extractor::ScanResult scan;
-    if (package_at_fault) {
-        // The checksum file is part of the package; nothing more to learn.
-    } else if (extractor.Scan(scan, !expected.empty()) != 0) {
-        package_at_fault = extractor.PackageAtFault();
-    } else if (!expected.empty() && scan.sha256 != expected) {
-        Logger::LogMsg(Logger::L_ERR, LOG_COMP,
-                       "[ERROR] cloud-service(%d): package '%s' does not match its checksum: "
-                       "expected %s, actual %s\n",
-                       __LINE__, package.c_str(), expected.c_str(), scan.sha256.c_str());
-        package_at_fault = true;
-    } else if (scan.entries <= 0) {
-        Logger::LogMsg(Logger::L_ERR, LOG_COMP, "[ERROR] cloud-service(%d): package '%s' is empty\n",
-                       __LINE__, package.c_str());
-        package_at_fault = true;
-    } else {
-        package_entries = scan.entries;
-        verified_package = FileIdentity(package);
+    } else if (ScanPackage(expected) == 0) {
         return 0;
     }
+    // Only a fault of the package itself is remembered; after a failure of
+    // the machine the next run tries again.
     if (package_at_fault) {
         RememberRejectedPackage();
     }
     return -1;
+}
+
+int Service::ScanPackage(const std::string& expected_sha256)
+{
+    const ustring package = GetPackagePath();
+    Extractor extractor;
+    extractor.SetSource(package);
+    extractor.SetTarget(per_user_install_path);
+    Extractor::ScanResult scan;
+    if (extractor.Scan(scan, !expected_sha256.empty()) != 0) {
+        package_at_fault = extractor.PackageAtFault();
+        return -1;
+    }
+    package_at_fault = true;
+    if (!expected_sha256.empty() && scan.sha256 != expected_sha256) {
+        Logger::LogMsg(Logger::L_ERR, LOG_COMP,
+                       "[ERROR] cloud-service(%d): package '%s' does not match its checksum: "
+                       "expected %s, actual %s\n",
+                       __LINE__, package.c_str(), expected_sha256.c_str(), scan.sha256.c_str());
+        return -1;
+    }
+    if (scan.entries <= 0) {
+        Logger::LogMsg(Logger::L_ERR, LOG_COMP, "[ERROR] cloud-service(%d): package '%s' is empty\n",
+                       __LINE__, package.c_str());
+        return -1;
+    }
+    package_at_fault = false;
+    package_entries = scan.entries;
+    verified_package = FileIdentity(package);
+    return 0;
 }
 
 void Service::RememberRejectedPackage()

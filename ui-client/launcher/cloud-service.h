@@ -106,6 +106,9 @@ private:
     // Checks that the fresh copy would not be upgraded again by the next
     // run: its build is at least the package's and its executable can run.
     int ValidateNewCopy();
+    // Reads the package once (entries, gzip trailers and, with an expected
+    // SHA-256, its hash); 0, or -1 with package_at_fault telling whose fault.
+    int ScanPackage(const std::string& expected_sha256);
     // Puts the backup back after a failed extraction; -1 when the tree is
     // left for the next run to repair.
     int RollBack(const ustring& backup_dir);

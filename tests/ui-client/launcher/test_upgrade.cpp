@@ -392,8 +392,8 @@ TEST_F(UpgradeTest, InvalidPidFilesSendNoSignal)
 // not tried again while it stays installed.
 TEST_F(UpgradeTest, DamagedPackagesAreRefusedBeforeTheClientIsStopped)
 {
-    enum Damage { GzipCrcWithoutChecksum, TarCutWithChecksum, ChecksumMismatch };
-    for (Damage damage : {GzipCrcWithoutChecksum, TarCutWithChecksum, ChecksumMismatch}) {
+    enum Damage { GzipCrcWithoutChecksum, TarCutWithChecksum, ChecksumMismatch, NoChecksumInFile };
+    for (Damage damage : {GzipCrcWithoutChecksum, TarCutWithChecksum, ChecksumMismatch, NoChecksumInFile}) {
         SCOPED_TRACE(damage);
         InstallPackage(1300);
         InstallCopy(1200);
@@ -408,8 +408,10 @@ TEST_F(UpgradeTest, DamagedPackagesAreRefusedBeforeTheClientIsStopped)
             std::string bytes = ReadFile(package);
             ASSERT_TRUE(WriteFile(package + ".sha256", Sha256Line(bytes)));
             ASSERT_TRUE(WriteFile(package, CutBeforeLastEntry(bytes)));
-        } else {
+        } else if (damage == ChecksumMismatch) {
             ASSERT_TRUE(WriteFile(package + ".sha256", Sha256Line("another package")));
+        } else {
+            ASSERT_TRUE(WriteFile(package + ".sha256", "to be filled in  skylet.vpk\n"));
         }
         const std::string exe = app + "/bin/skylet-backup-ui";
         ASSERT_TRUE(CopyFakeClient(exe));
@@ -428,7 +430,8 @@ TEST_F(UpgradeTest, DamagedPackagesAreRefusedBeforeTheClientIsStopped)
     }
     EXPECT_EQ(LogCount("local appdata exist"), 0);
     EXPECT_EQ(LogCount("does not match its checksum"), 2);
-    EXPECT_EQ(LogCount("was found defective before"), 3);
+    EXPECT_EQ(LogCount("holds no SHA-256"), 1);
+    EXPECT_EQ(LogCount("was found defective before"), 4);
     // A package that changes is tried again.
     InstallPackage(1300);
     RemoveTree(package + ".sha256");
