@@ -193,6 +193,15 @@ int RemoveTree(const ustring& top)
         return -3;
     }
     levels.push_back(RemoveLevel{std::string(), topDp, st.st_dev, st.st_ino});
+    // Logs `what` for `leaf` in the deepest level (the level itself when
+    // null) with errno's text, and gives up the walk.
+    auto fail = [&](int line, const char* what, const char* leaf) {
+        int err = errno;
+        Logger::LogMsg(Logger::L_ERR, kComp, "[ERROR] file-op(%d): FSRemove: %s '%s'. %s\n", line,
+                       what, RemovePath(top, levels, leaf).c_str(), strerror(err));
+        CloseLevels(levels);
+        return -3;
+    };
 
     for (;;) {
         RemoveLevel& cur = levels.back();
@@ -205,40 +214,20 @@ int RemoveTree(const ustring& top)
             if (de->d_type == DT_UNKNOWN) {
                 if (fstatat(fd, de->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0) {
                     if (errno == ENOENT) continue;
-                    int err = errno;
-                    Logger::LogMsg(Logger::L_ERR, kComp,
-                                   "[ERROR] file-op(%d): FSRemove: Failed to get info for '%s'. "
-                                   "%s\n",
-                                   __LINE__, RemovePath(top, levels, de->d_name).c_str(),
-                                   strerror(err));
-                    CloseLevels(levels);
-                    return -3;
+                    return fail(__LINE__, "Failed to get info for", de->d_name);
                 }
                 isDir = S_ISDIR(st.st_mode);
             }
             if (!isDir) {
                 if (unlinkat(fd, de->d_name, 0) != 0 && errno != ENOENT) {
-                    int err = errno;
-                    Logger::LogMsg(Logger::L_ERR, kComp,
-                                   "[ERROR] file-op(%d): FSRemove: Failed to remove '%s'. %s\n",
-                                   __LINE__, RemovePath(top, levels, de->d_name).c_str(),
-                                   strerror(err));
-                    CloseLevels(levels);
-                    return -3;
+                    return fail(__LINE__, "Failed to remove", de->d_name);
                 }
                 continue;
             }
             DIR* child = OpenLevel(fd, de->d_name, st);
             if (child == nullptr) {
                 if (errno == ENOENT) continue;
-                int err = errno;
-                Logger::LogMsg(Logger::L_ERR, kComp,
-                               "[ERROR] file-op(%d): FSRemove: Failed to open directory '%s'. "
-                               "%s\n",
-                               __LINE__, RemovePath(top, levels, de->d_name).c_str(),
-                               strerror(err));
-                CloseLevels(levels);
-                return -3;
+                return fail(__LINE__, "Failed to open directory", de->d_name);
             }
             std::string name(de->d_name);
             if (levels.size() >= kRemoveOpenLevels) {
@@ -270,12 +259,7 @@ int RemoveTree(const ustring& top)
         closedir(cur.dp);
         cur.dp = nullptr;
         if (unlinkat(dirfd(parent.dp), cur.name.c_str(), AT_REMOVEDIR) != 0) {
-            int err = errno;
-            Logger::LogMsg(Logger::L_ERR, kComp,
-                           "[ERROR] file-op(%d): FSRemove: Failed to remove directory '%s'. %s\n",
-                           __LINE__, RemovePath(top, levels, nullptr).c_str(), strerror(err));
-            CloseLevels(levels);
-            return -3;
+            return fail(__LINE__, "Failed to remove directory", nullptr);
         }
         levels.pop_back();
     }
