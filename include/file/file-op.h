@@ -125,6 +125,8 @@ const size_t STATE_FILE_MAX_BYTES = 64 * 1024;
 // whether a missing file is news. FSStateFileError names a code for the log.
 int FSReadStateFile(const ustring& path, size_t max_bytes, std::string& contents,
                     struct stat* st = nullptr);
+// The same verdict from the name alone, without opening or reading the file.
+int FSCheckStateFile(const ustring& path, size_t max_bytes);
 const char* FSStateFileError(int code);
 
 #endif

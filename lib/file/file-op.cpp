@@ -835,15 +835,22 @@ int FSChown(const ustring& path, uid_t owner, gid_t group)
     return 0;
 }
 
-int FSReadStateFile(const ustring& path, size_t max_bytes, std::string& contents, struct stat* st)
+int FSCheckStateFile(const ustring& path, size_t max_bytes)
 {
-    contents.clear();
     if (path.empty()) return -1;
-    // Decide from the name first, so that nothing but a regular file is ever
-    // opened (opening a FIFO blocks, opening some devices has effects)...
     struct stat named;
     if (stat(path.c_str(), &named) != 0) return errno == ENOENT || errno == ENOTDIR ? -2 : -5;
     if (!S_ISREG(named.st_mode)) return -3;
+    return static_cast<uint64_t>(named.st_size) > max_bytes ? -4 : 0;
+}
+
+int FSReadStateFile(const ustring& path, size_t max_bytes, std::string& contents, struct stat* st)
+{
+    contents.clear();
+    // Decide from the name first, so that nothing but a regular file is ever
+    // opened (opening a FIFO blocks, opening some devices has effects)...
+    const int checked = FSCheckStateFile(path, max_bytes);
+    if (checked != 0) return checked;
     // ... and again from the open file, which is what is read: non-blocking,
     // in case a FIFO took the name's place in between.
     int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);

@@ -29,6 +29,22 @@ ustring ToUstring(const QString& text)
     return ustring(text.toUtf8().constData());
 }
 
+// What tells one file from another that took its name: device, inode,
+// size and modification time.
+std::string Identity(const struct stat& st)
+{
+    return std::to_string(st.st_dev) + ":" + std::to_string(st.st_ino) + ":" +
+           std::to_string(st.st_size) + ":" + std::to_string(st.st_mtim.tv_sec) + "." +
+           std::to_string(st.st_mtim.tv_nsec);
+}
+
+// The identity of the file at `path`; empty when it cannot be looked at.
+std::string FileIdentity(const ustring& path)
+{
+    struct stat st;
+    return stat(path.c_str(), &st) == 0 ? Identity(st) : std::string();
+}
+
 // Fills the fields of `info` whose keys the INFO file's "Version" group holds;
 // the others keep their value. The record is read only when it is a regular
 // file of bounded size: a FIFO or a folder in its place counts as missing, so
@@ -67,11 +83,7 @@ void ReadVersionRecord(const ustring& path, Service::VersionInfo& info)
     }
     settings.endGroup();
 
-    struct stat now;
-    if (stat(path.c_str(), &now) != 0 || now.st_dev != checked.st_dev ||
-        now.st_ino != checked.st_ino || now.st_size != checked.st_size ||
-        now.st_mtim.tv_sec != checked.st_mtim.tv_sec ||
-        now.st_mtim.tv_nsec != checked.st_mtim.tv_nsec) {
+    if (FileIdentity(path) != Identity(checked)) {
         Logger::LogMsg(Logger::L_WARNING, LOG_COMP,
                        "[WARNING] cloud-service(%d): version record '%s' changed while it was "
                        "read, read as missing\n",
@@ -79,19 +91,6 @@ void ReadVersionRecord(const ustring& path, Service::VersionInfo& info)
         return;
     }
     info = read;
-}
-
-// What tells one file from another that took its name: device, inode,
-// size and modification time. Empty when the file cannot be looked at.
-std::string FileIdentity(const ustring& path)
-{
-    struct stat st;
-    if (stat(path.c_str(), &st) != 0) {
-        return std::string();
-    }
-    return std::to_string(st.st_dev) + ":" + std::to_string(st.st_ino) + ":" +
-           std::to_string(st.st_size) + ":" + std::to_string(st.st_mtim.tv_sec) + "." +
-           std::to_string(st.st_mtim.tv_nsec);
 }
 
 // The SHA-256 the packaging side wrote beside the package: 0 with it, or
@@ -423,10 +422,8 @@ int Service::ScanPackage(const std::string& expected_sha256)
 
 void Service::RememberRejectedPackage()
 {
-    std::string sha256;
     PackageStamp stamp;
-    ReadChecksumFile(GetPackageChecksumPath(), sha256);
-    if (StampPackage(GetPackagePath(), sha256, stamp) == 0) {
+    if (StampInstalledPackage(stamp) == 0) {
         ::RememberRejectedPackage(GetRejectedPackageRecordPath(), stamp);
     }
 }
@@ -434,13 +431,16 @@ void Service::RememberRejectedPackage()
 bool Service::IsRejectedPackageInstalled()
 {
     const ustring record = GetRejectedPackageRecordPath();
-    if (!IsFileExist(record)) {
-        return false;
-    }
-    std::string sha256;
     PackageStamp stamp;
+    return IsFileExist(record) && StampInstalledPackage(stamp) == 0 &&
+           IsRejectedPackage(record, stamp);
+}
+
+int Service::StampInstalledPackage(PackageStamp& stamp)
+{
+    std::string sha256;
     ReadChecksumFile(GetPackageChecksumPath(), sha256);
-    return StampPackage(GetPackagePath(), sha256, stamp) == 0 && IsRejectedPackage(record, stamp);
+    return StampPackage(GetPackagePath(), sha256, stamp);
 }
 
 int Service::ExtractPackage()

@@ -17,6 +17,8 @@
 
 #include "ustring/ustring.h"
 
+struct PackageStamp;
+
 // Number of backup names tried for the old application folder (tries 0-9).
 const int MAX_RENAME_COUNT = 10;
 
@@ -113,6 +115,8 @@ private:
     // left for the next run to repair.
     int RollBack(const ustring& backup_dir);
     void RememberRejectedPackage();
+    // The installed package as the record of rejected ones tells it; 0 or -1.
+    int StampInstalledPackage(PackageStamp& stamp);
 
     Service(const Service&) = delete;
     Service& operator=(const Service&) = delete;

@@ -2,7 +2,6 @@
 // launcher of this user and executable runs, and hands over to the Launcher.
 #include <clocale>
 #include <cstdio>
-#include <string>
 
 #include <QDir>
 #include <QString>
@@ -89,8 +88,7 @@ static void initialize_logger()
 
     // The logger reads only a regular level file of bounded size; say why
     // the levels were not taken from anything else at that path.
-    std::string unused;
-    const int code = FSReadStateFile(level_path, STATE_FILE_MAX_BYTES, unused);
+    const int code = FSCheckStateFile(level_path, STATE_FILE_MAX_BYTES);
     if (code != 0 && code != -2)
         Logger::LogMsg(Logger::L_WARNING, "launcher_debug",
                        "[WARNING] main(%d): level file '%s' is %s, ignored\n", __LINE__,
