@@ -31,7 +31,9 @@ std::string ProcPath(pid_t pid, const char* entry)
     return "/proc/" + std::to_string(pid) + "/" + entry;
 }
 
-// 0, or the errno of the failure.
+// 0, or the errno of the failure. Not FSReadStateFile: the caller needs the
+// errno (ESRCH: the process ended while being looked at), and a long command
+// line is cut at the bound rather than refused.
 int ReadProcFile(const std::string& path, std::string& text)
 {
     text.clear();
@@ -60,6 +62,8 @@ int ReadProcFile(const std::string& path, std::string& text)
 }
 
 // 0, or the errno of the failure. The link target in full, however long.
+// Not FSReadSymbolicLink, which logs every failure as an error: a link that
+// cannot be read (another user's process, a kernel thread) is an answer here.
 int ReadProcLink(const std::string& path, std::string& target)
 {
     for (size_t cap = 256;; cap *= 2) {
