@@ -262,12 +262,12 @@ archive* NewArchiveReader()
     return ar;
 }
 
-// Opens the package through `reader` and attaches it to `ar`; logs the cause
-// when either fails. With `seek_unless_gzip`, a package that is not gzip is
-// handed to libarchive as a seekable file instead.
 // How the package reaches libarchive: every byte through the reader, or
 // read by libarchive itself (seekable) where the reader has nothing to add.
 enum class Route { ThroughReader, LibraryUnlessGzip, Library };
+
+// Opens the package with `reader` and hands it to `ar` along `route`; logs
+// the cause when either fails.
 
 Step OpenPackage(PackageReader& reader, archive* ar, const ustring& source, Route route)
 {
