@@ -9,12 +9,7 @@
 for tool in Xvfb xwininfo xprop; do
     command -v "$tool" >/dev/null || skip "$tool is not installed"
 done
-root=$scratch/root
-home=$scratch/home
-runtime=$scratch/run
-mkdir -p "$home"
-install -d -m 0700 "$runtime"
-install_root "$root"
+sandbox_install
 
 Xvfb -displayfd 3 -screen 0 1600x900x24 -dpi 192 -nolisten tcp \
     3>"$scratch/display" 2>"$scratch/xvfb.log" &

@@ -42,6 +42,17 @@ install_root() {
 # An older copy in HOME whose client ignores SIGTERM: the launcher then keeps
 # its progress dialog up until it has to kill the client (10 s), long enough
 # to look at the dialog. Sets client_pid.
+# An install root, a home and a private runtime folder in the scratch folder;
+# sets root, home and runtime.
+sandbox_install() {
+    root=$scratch/root
+    home=$scratch/home
+    runtime=$scratch/run
+    mkdir -p "$home"
+    install -d -m 0700 "$runtime"
+    install_root "$root"
+}
+
 stubborn_old_copy() {
     local home=$1 app=$1/.SkyletBackup/Skylet.app
     mkdir -p "$app/bin" "$app/package"

@@ -8,12 +8,7 @@
 . "$(dirname "$0")/lib.sh"
 
 command -v weston >/dev/null || skip "weston is not installed"
-root=$scratch/root
-home=$scratch/home
-runtime=$scratch/run
-mkdir -p "$home"
-install -d -m 0700 "$runtime"
-install_root "$root"
+sandbox_install
 
 socket=skylet-wayland-$$
 XDG_RUNTIME_DIR=$runtime weston --backend=headless-backend.so --use-pixman --socket="$socket" \
