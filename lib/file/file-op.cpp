@@ -177,6 +177,52 @@ DIR* OpenLevel(int dirfd, const char* name, struct stat& st)
     return dp;
 }
 
+// Whether `st` is a folder of ours that its owner cannot list, search or
+// change. A package may ship folders like that (0555, even 0000); root never
+// notices, anyone else could not empty them.
+bool LacksOwnerAccess(const struct stat& st)
+{
+    return S_ISDIR(st.st_mode) && st.st_uid == geteuid() &&
+           (st.st_mode & S_IRWXU) != S_IRWXU;
+}
+
+// OpenLevel for a folder about to be emptied: one of ours also gets read,
+// write and search for its owner (the other bits stay), so that its own mode
+// never stops the removal. Nothing but a folder opened without following a
+// link is ever changed. Null with errno set on failure.
+DIR* OpenLevelToEmpty(int parent, const char* name, struct stat& st)
+{
+    DIR* dp = OpenLevel(parent, name, st);
+    if (dp != nullptr) {
+        // When this fails, the unlink it was for fails and is logged.
+        if (LacksOwnerAccess(st)) fchmod(dirfd(dp), (st.st_mode & 07777) | S_IRWXU);
+        return dp;
+    }
+    if (errno != EACCES) return nullptr;
+
+    // Not even readable. A path handle reaches the folder itself without
+    // reading it; the mode is changed and the listing opened through that
+    // handle, so a link or another folder put under the name meanwhile is
+    // never the one changed or emptied. A handle like that has no fchmod;
+    // its /proc entry stands for exactly the inode it holds.
+    int pathFd = openat(parent, name, O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (pathFd < 0) {
+        errno = EACCES;
+        return nullptr;
+    }
+    struct stat pst;
+    char proc[32];
+    snprintf(proc, sizeof proc, "/proc/self/fd/%d", pathFd);
+    if (fstat(pathFd, &pst) == 0 && LacksOwnerAccess(pst) &&
+        chmod(proc, (pst.st_mode & 07777) | S_IRWXU) == 0) {
+        dp = OpenLevel(pathFd, ".", st);
+    }
+    int err = dp == nullptr ? EACCES : 0;
+    close(pathFd);
+    errno = err;
+    return dp;
+}
+
 // Empties and removes the folder `top` through descriptors, one level at a
 // time, so neither PATH_MAX nor the descriptor limit bounds the depth. Links
 // are removed, never entered. Stops at the first entry that cannot go.
@@ -184,7 +230,7 @@ int RemoveTree(const ustring& top)
 {
     std::vector<RemoveLevel> levels;
     struct stat st;
-    DIR* topDp = OpenLevel(AT_FDCWD, top.c_str(), st);
+    DIR* topDp = OpenLevelToEmpty(AT_FDCWD, top.c_str(), st);
     if (topDp == nullptr) {
         int err = errno;
         Logger::LogMsg(Logger::L_ERR, kComp,
@@ -224,7 +270,7 @@ int RemoveTree(const ustring& top)
                 }
                 continue;
             }
-            DIR* child = OpenLevel(fd, de->d_name, st);
+            DIR* child = OpenLevelToEmpty(fd, de->d_name, st);
             if (child == nullptr) {
                 if (errno == ENOENT) continue;
                 return fail(__LINE__, "Failed to open directory", de->d_name);
@@ -244,7 +290,9 @@ int RemoveTree(const ustring& top)
         RemoveLevel& parent = levels[levels.size() - 2];
         if (parent.dp == nullptr) {
             // Back up through "..", and make sure it is still the folder we
-            // came down from, not one the tree was moved into meanwhile.
+            // came down from, not one the tree was moved into meanwhile. Its
+            // mode was opened up on the way down, so nothing is changed here
+            // before it is known to be that folder.
             parent.dp = OpenLevel(fd, "..", st);
             if (parent.dp == nullptr || st.st_dev != parent.dev || st.st_ino != parent.ino) {
                 int err = parent.dp == nullptr ? errno : 0;

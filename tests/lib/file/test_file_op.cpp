@@ -9,7 +9,9 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <vector>
 #include <fcntl.h>
+#include <grp.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -47,12 +49,31 @@ int RunAsNobody(const std::function<int()>& body)
 {
     pid_t pid = fork();
     if (pid == 0) {
-        if (setgid(kNobody) != 0 || setuid(kNobody) != 0) _exit(99);
+        if (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0)
+            _exit(99);
         _exit(body());
     }
     int status = 0;
     if (pid < 0 || waitpid(pid, &status, 0) != pid || !WIFEXITED(status)) return -1;
     return WEXITSTATUS(status);
+}
+
+// Runs `body` as a user whose folder modes bind: in the test itself, or, for
+// root, in a child as nobody. The exit code either way.
+int RunUnprivileged(const std::function<int()>& body)
+{
+    return geteuid() == 0 ? RunAsNobody(body) : body();
+}
+
+// Hands `path` and everything below it to nobody when we are root, so that
+// RunUnprivileged removes its own tree, as a user would. Links themselves
+// change hands; what they point at does not.
+void GiveToNobody(const std::string& path)
+{
+    if (geteuid() != 0) return;
+    EXPECT_EQ(0, lchown(path.c_str(), kNobody, kNobody)) << path;
+    for (const auto& e : fs::recursive_directory_iterator(path))
+        EXPECT_EQ(0, lchown(e.path().c_str(), kNobody, kNobody)) << e.path();
 }
 
 // Every test works in its own folder below /tmp (ext4), with a sibling on
@@ -304,6 +325,90 @@ TEST_F(FileOpTest, RemoveDeletesTreeDeeperThanPathMax)
     EXPECT_EQ(0, rc) << Log();
     EXPECT_FALSE(fs::exists(fs::symlink_status(P("tree"))));
     EXPECT_EQ("keep", ReadFile(P("outside/keep")));
+}
+
+// A package may ship folders its owner cannot change (0555, 0500) or even
+// list (0000), at the top and anywhere below, deeper than the walk keeps
+// open. Their owner removes them all the same; links in them lead to a
+// read-only folder outside, which keeps its mode and contents.
+TEST_F(FileOpTest, RemoveDoesNotDependOnFolderModes)
+{
+    enum Kind { kDir, kFile, kLink };
+    struct Entry {
+        std::string path; // below the top
+        Kind kind;
+        mode_t mode;      // folders only
+    };
+    struct Case {
+        const char* name;
+        mode_t topMode;
+        std::vector<Entry> entries; // parents before children
+    };
+    // More levels than the walk keeps open, alternately unreadable and
+    // read-only, so that climbing back through ".." meets both.
+    std::vector<Entry> chain;
+    std::string deep;
+    for (int i = 0; i < 70; ++i) {
+        deep += deep.empty() ? "c" : "/c";
+        chain.push_back({deep, kDir, i % 2 == 0 ? mode_t(0000) : mode_t(0500)});
+        chain.push_back({deep + "/f", kFile, 0});
+        if (i % 10 == 0) chain.push_back({deep + "/out", kLink, 0});
+    }
+    const std::vector<Case> cases = {
+        {"read-only folder holding a file", 0755,
+         {{"d", kDir, 0555}, {"d/f", kFile, 0}, {"d/out", kLink, 0}}},
+        {"unreadable folder holding a file and a folder", 0755,
+         {{"d", kDir, 0000},
+          {"d/f", kFile, 0},
+          {"d/sub", kDir, 0755},
+          {"d/sub/g", kFile, 0},
+          {"d/sub/out", kLink, 0}}},
+        {"read-only top", 0555,
+         {{"f", kFile, 0}, {"sub", kDir, 0755}, {"sub/g", kFile, 0}, {"out", kLink, 0}}},
+        {"0500 below 0000", 0755,
+         {{"a", kDir, 0000}, {"a/b", kDir, 0500}, {"a/b/f", kFile, 0}, {"a/b/out", kLink, 0}}},
+        {"unreadable top", 0000, {{"f", kFile, 0}, {"out", kLink, 0}}},
+        {"deep chain", 0755, chain},
+    };
+
+    for (size_t i = 0; i < cases.size(); ++i) {
+        const Case& c = cases[i];
+        SCOPED_TRACE(c.name);
+        const std::string home = P("case" + std::to_string(i));
+        const std::string top = home + "/tree", outside = home + "/outside";
+        ASSERT_EQ(0, mkdir(home.c_str(), 0755));
+        ASSERT_EQ(0, mkdir(outside.c_str(), 0755));
+        WriteFile(outside + "/keep", "keep");
+        ASSERT_EQ(0, mkdir(top.c_str(), 0755));
+        for (const Entry& e : c.entries) {
+            const std::string path = top + "/" + e.path;
+            switch (e.kind) {
+            case kDir: ASSERT_EQ(0, mkdir(path.c_str(), 0755)) << e.path; break;
+            case kFile: WriteFile(path, "x"); break;
+            case kLink: ASSERT_EQ(0, symlink(outside.c_str(), path.c_str())) << e.path; break;
+            }
+        }
+        // Children first: a folder closed to us cannot have its children's
+        // modes set any more.
+        for (auto e = c.entries.rbegin(); e != c.entries.rend(); ++e) {
+            if (e->kind == kDir) {
+                ASSERT_EQ(0, chmod((top + "/" + e->path).c_str(), e->mode)) << e->path;
+            }
+        }
+        ASSERT_EQ(0, chmod(top.c_str(), c.topMode));
+        ASSERT_EQ(0, chmod(outside.c_str(), 0555));
+        GiveToNobody(home);
+
+        const ustring path = top.c_str();
+        EXPECT_EQ(0, RunUnprivileged([&] { return -FSRemove(path); })) << Log();
+        EXPECT_FALSE(fs::exists(fs::symlink_status(top)));
+        struct stat st;
+        ASSERT_EQ(0, lstat(outside.c_str(), &st));
+        EXPECT_EQ(0555u, st.st_mode & 07777);
+        EXPECT_EQ(std::vector<fs::path>{outside + "/keep"},
+                  std::vector<fs::path>(fs::directory_iterator(outside), {}));
+        EXPECT_EQ("keep", ReadFile(outside + "/keep"));
+    }
 }
 
 TEST_F(FileOpTest, PermissionDeniedIsAFailureNotAbsence)
