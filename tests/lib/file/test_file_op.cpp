@@ -408,6 +408,7 @@ TEST_F(FileOpTest, RemoveDoesNotDependOnFolderModes)
         EXPECT_EQ(std::vector<fs::path>{outside + "/keep"},
                   std::vector<fs::path>(fs::directory_iterator(outside), {}));
         EXPECT_EQ("keep", ReadFile(outside + "/keep"));
+        chmod(outside.c_str(), 0755); // so that TearDown can clear it without root
     }
 }
 
