@@ -5,10 +5,93 @@
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 
+#include <clocale>
 #include <cstdio>
 #include <ctime>
 
 namespace testsupport {
+
+namespace {
+
+bool IsUtf8(const std::string& s)
+{
+    size_t i = 0;
+    while (i < s.size()) {
+        const unsigned char c = static_cast<unsigned char>(s[i]);
+        size_t more;
+        unsigned int cp;
+        if (c < 0x80) {
+            ++i;
+            continue;
+        } else if (c >= 0xC2 && c <= 0xDF) {
+            more = 1;
+            cp = c & 0x1F;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            more = 2;
+            cp = c & 0x0F;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            more = 3;
+            cp = c & 0x07;
+        } else {
+            return false;
+        }
+        if (s.size() - i <= more) {
+            return false;
+        }
+        for (size_t k = 1; k <= more; ++k) {
+            const unsigned char cc = static_cast<unsigned char>(s[i + k]);
+            if ((cc & 0xC0) != 0x80) {
+                return false;
+            }
+            cp = (cp << 6) | (cc & 0x3F);
+        }
+        // Overlong forms, surrogates and code points past U+10FFFF are not
+        // UTF-8 either, and iconv would refuse them.
+        if ((more == 2 && cp < 0x800) || (more == 3 && cp < 0x10000) ||
+            (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF) {
+            return false;
+        }
+        i += more + 1;
+    }
+    return true;
+}
+
+// libarchive's writers convert names from the locale and decide the zip
+// UTF-8 flag from the locale's codeset. The process's locale belongs to the
+// test (and QCoreApplication sets it from the environment), so the formats
+// that promise UTF-8 names switch only this thread's locale while writing.
+class ThreadLocale {
+public:
+    ThreadLocale()
+        : utf8(newlocale(LC_ALL_MASK, "C.UTF-8", static_cast<locale_t>(0))),
+          ascii(newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0))),
+          previous(uselocale(static_cast<locale_t>(0)))
+    {
+    }
+    ~ThreadLocale()
+    {
+        uselocale(previous);
+        if (utf8) {
+            freelocale(utf8);
+        }
+        if (ascii) {
+            freelocale(ascii);
+        }
+    }
+    ThreadLocale(const ThreadLocale&) = delete;
+    ThreadLocale& operator=(const ThreadLocale&) = delete;
+
+    bool Ok() const { return utf8 && ascii; }
+    void UseUtf8() { uselocale(utf8); }
+    void UseAscii() { uselocale(ascii); }
+
+private:
+    locale_t utf8;
+    locale_t ascii;
+    locale_t previous;
+};
+
+}  // namespace
 
 ArchiveBuilder& ArchiveBuilder::Dir(const std::string& name, int mode)
 {
@@ -52,6 +135,16 @@ bool ArchiveBuilder::Write(const std::string& path, Format format) const
     if (!aw) {
         return false;
     }
+    ThreadLocale locale;
+    const bool utf8Names = format == Zip || format == SevenZip || format == PaxUtf8;
+    if (utf8Names) {
+        if (!locale.Ok()) {
+            fprintf(stderr, "ArchiveBuilder: no C.UTF-8 locale to write '%s' with\n", path.c_str());
+            archive_write_free(aw);
+            return false;
+        }
+        locale.UseUtf8();
+    }
     bool ok = true;
     switch (format) {
     case Tar:
@@ -64,6 +157,13 @@ bool ArchiveBuilder::Write(const std::string& path, Format format) const
     case Zip:
         ok = archive_write_set_format_zip(aw) == ARCHIVE_OK;
         break;
+    case SevenZip:
+        ok = archive_write_set_format_7zip(aw) == ARCHIVE_OK;
+        break;
+    case PaxUtf8:
+        ok = archive_write_set_format_pax_restricted(aw) == ARCHIVE_OK &&
+             archive_write_set_format_option(aw, "pax", "hdrcharset", "UTF-8") == ARCHIVE_OK;
+        break;
     }
     ok = ok && archive_write_open_filename(aw, path.c_str()) == ARCHIVE_OK;
 
@@ -74,6 +174,30 @@ bool ArchiveBuilder::Write(const std::string& path, Format format) const
             fprintf(stderr, "ArchiveBuilder: zip cannot store the hard link '%s'\n", e.name.c_str());
             ok = false;
             break;
+        }
+        // The 7z writer would silently store an empty regular file.
+        if (format == SevenZip && e.kind == KindHardLink) {
+            fprintf(stderr, "ArchiveBuilder: 7z cannot store the hard link '%s'\n", e.name.c_str());
+            ok = false;
+            break;
+        }
+        // Checked here: the 7z writer would put U+FFFD in the name and
+        // still report success.
+        const bool linkConverted = format == PaxUtf8 && (e.kind == KindSymlink || e.kind == KindHardLink);
+        if ((format == SevenZip || format == PaxUtf8) &&
+            (!IsUtf8(e.name) || (linkConverted && !IsUtf8(e.data)))) {
+            fprintf(stderr, "ArchiveBuilder: '%s' or its link target is not UTF-8\n", e.name.c_str());
+            ok = false;
+            break;
+        }
+        // The zip writer flags a non-ASCII name as UTF-8 when the codeset is;
+        // a name that is not UTF-8 must go out raw and unflagged instead.
+        if (format == Zip) {
+            if (IsUtf8(e.name)) {
+                locale.UseUtf8();
+            } else {
+                locale.UseAscii();
+            }
         }
         archive_entry* entry = archive_entry_new();
         archive_entry_set_pathname(entry, e.name.c_str());

@@ -1,0 +1,166 @@
+/* Preloaded into a program under test, makes one reading of the package
+ * stall for good, as a decompressor stuck in its own loop would.
+ *
+ * The launcher reads the package in a child process and must end a reading
+ * that makes no progress. A test needs that reading to stall at a known
+ * point, the check or the extraction, without depending on timing. So every
+ * process that reads a file whose path ends in "/skylet.vpk" counts as one
+ * pass, in the order in which they first read it; the pass named by the test
+ * blocks in every read of the package, the others go through.
+ *
+ *   SKYLET_STALL_PASS     the pass that stalls, counted from 1
+ *   SKYLET_STALL_COUNTER  a file shared by all the processes; each pass
+ *                         appends one byte, its size is the pass number
+ *
+ * Without both variables, and for every other file, reads go through. Only
+ * read, pread, pread64 and readv are wrapped: a copy made inside the kernel
+ * (copy_file_range, sendfile, as cat does into a regular file) is not seen,
+ * nor are stdio's own reads inside the C library. */
+#define _GNU_SOURCE
+#include <dlfcn.h>
+#include <errno.h>
+#include <fcntl.h>
+#include <stdlib.h>
+#include <string.h>
+#include <sys/stat.h>
+#include <sys/types.h>
+#include <sys/uio.h>
+#include <unistd.h>
+
+static const char package_suffix[] = "/skylet.vpk";
+
+/* A forked child inherits these, so they are only believed when counted_pid
+ * is the calling process: a child that reads the package is a pass of its
+ * own even if its parent was counted before the fork. */
+static pid_t counted_pid;
+static int stalls;
+
+/* By hand rather than snprintf: this runs inside every read, possibly in a
+ * signal handler. */
+static void proc_fd_path(char out[64], int fd)
+{
+    static const char prefix[] = "/proc/self/fd/";
+    char digits[16];
+    int n = 0;
+    unsigned int v = (unsigned int)fd;
+
+    do {
+        digits[n++] = (char)('0' + v % 10);
+        v /= 10;
+    } while (v);
+    memcpy(out, prefix, sizeof(prefix) - 1);
+    out += sizeof(prefix) - 1;
+    while (n)
+        *out++ = digits[--n];
+    *out = '\0';
+}
+
+static int is_package(int fd)
+{
+    char link[64];
+    char path[4096];
+    struct stat st;
+    ssize_t n;
+    size_t suffix_len = sizeof(package_suffix) - 1;
+
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
+        return 0;
+    proc_fd_path(link, fd);
+    n = readlink(link, path, sizeof(path));
+    if (n <= 0 || (size_t)n >= sizeof(path) || (size_t)n < suffix_len)
+        return 0;
+    return memcmp(path + n - suffix_len, package_suffix, suffix_len) == 0;
+}
+
+/* Counts this process as a pass the first time it reads the package and
+ * tells whether it is the pass that stalls. errno is kept, the caller's read
+ * has not happened yet. */
+static int this_pass_stalls(void)
+{
+    const char *pass_text = getenv("SKYLET_STALL_PASS");
+    const char *counter = getenv("SKYLET_STALL_COUNTER");
+    pid_t self = getpid();
+    int saved_errno = errno;
+    long pass;
+    char *end;
+    struct stat st;
+    int fd;
+
+    if (counted_pid == self)
+        return stalls;
+    if (!pass_text || !counter || !*counter)
+        return 0;
+    pass = strtol(pass_text, &end, 10);
+    if (end == pass_text || *end || pass <= 0)
+        return 0;
+
+    counted_pid = self;
+    stalls = 0;
+    fd = open(counter, O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+    if (fd >= 0) {
+        /* With O_APPEND the byte lands at the end and fstat after it sees
+         * this pass's own byte; concurrent readers could still race, which
+         * the launcher's sequential checks and extractions never do. */
+        if (write(fd, "x", 1) == 1 && fstat(fd, &st) == 0)
+            stalls = st.st_size == pass;
+        close(fd);
+    }
+    errno = saved_errno;
+    return stalls;
+}
+
+static void stall_if_asked(int fd)
+{
+    int saved_errno = errno;
+
+    if (is_package(fd) && this_pass_stalls()) {
+        for (;;)
+            pause();
+    }
+    errno = saved_errno;
+}
+
+typedef ssize_t (*read_fn)(int, void *, size_t);
+typedef ssize_t (*pread_fn)(int, void *, size_t, off_t);
+typedef ssize_t (*pread64_fn)(int, void *, size_t, off64_t);
+typedef ssize_t (*readv_fn)(int, const struct iovec *, int);
+
+ssize_t read(int fd, void *buf, size_t count)
+{
+    static read_fn real;
+
+    if (!real)
+        real = (read_fn)dlsym(RTLD_NEXT, "read");
+    stall_if_asked(fd);
+    return real(fd, buf, count);
+}
+
+ssize_t pread(int fd, void *buf, size_t count, off_t offset)
+{
+    static pread_fn real;
+
+    if (!real)
+        real = (pread_fn)dlsym(RTLD_NEXT, "pread");
+    stall_if_asked(fd);
+    return real(fd, buf, count, offset);
+}
+
+ssize_t pread64(int fd, void *buf, size_t count, off64_t offset)
+{
+    static pread64_fn real;
+
+    if (!real)
+        real = (pread64_fn)dlsym(RTLD_NEXT, "pread64");
+    stall_if_asked(fd);
+    return real(fd, buf, count, offset);
+}
+
+ssize_t readv(int fd, const struct iovec *iov, int iovcnt)
+{
+    static readv_fn real;
+
+    if (!real)
+        real = (readv_fn)dlsym(RTLD_NEXT, "readv");
+    stall_if_asked(fd);
+    return real(fd, iov, iovcnt);
+}
