@@ -2,8 +2,12 @@
 // launcher of this user and executable runs, and hands over to the Launcher.
 #include <clocale>
 #include <cstdio>
+#include <cstring>
+#include <vector>
 
+#include <QByteArray>
 #include <QDir>
+#include <QGuiApplication>
 #include <QString>
 #include <QStringList>
 #include <QTranslator>
@@ -22,6 +26,15 @@ int qInitResources_texts();
 static void initialize_resources(const char* bin);
 static void initialize_logger();
 static QString getCurrentLanguageFileName();
+static bool isPlatformOption(const char* arg);
+static QByteArray requestedPlatforms(int argc, char** argv);
+static bool namesPlatform(const QByteArray& platforms, const char* name);
+
+// Draws into memory: what is left when no display can be opened, so that the
+// copy is still upgraded and the client started from a text console, over
+// ssh, or from a session script that runs before the display is up. It is
+// installed with the other platform plug-ins.
+static const char kHeadlessPlatform[] = "offscreen";
 
 int main(int argc, char** argv)
 {
@@ -31,11 +44,37 @@ int main(int argc, char** argv)
     // are drawn at twice the pixels, not at half their size.
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
-    QtSingleApplication app(argc, argv, true);
+
+    // Qt aborts when none of the platforms it tries opens, so the headless
+    // one is offered last. As an argument, not in QT_QPA_PLATFORM, so that
+    // the client started later inherits the user's environment unchanged; a
+    // -platform at the end wins over any earlier one and over the variable.
+    const QByteArray requested = requestedPlatforms(argc, argv);
+    QByteArray platforms = requested;
+    if (!namesPlatform(requested, kHeadlessPlatform))
+        platforms += QByteArray(";") + kHeadlessPlatform;
+    static char platform_option[] = "-platform";
+    std::vector<char*> qt_argv(argv, argv + argc);
+    // Left at the end without its value, it would take the list as its value.
+    if (qt_argv.size() > 1 && isPlatformOption(qt_argv.back()))
+        qt_argv.pop_back();
+    qt_argv.push_back(platform_option);
+    qt_argv.push_back(platforms.data());
+    int qt_argc = static_cast<int>(qt_argv.size());
+    qt_argv.push_back(nullptr);
+    QtSingleApplication app(qt_argc, qt_argv.data(), true);
 
     // Before the instance check, so that a second launcher can say why it
     // left in the shared log.
     initialize_logger();
+
+    // Only the fallback is worth a line: a user who asked for offscreen got it.
+    if (QGuiApplication::platformName() == kHeadlessPlatform &&
+        !namesPlatform(requested, kHeadlessPlatform))
+        Logger::LogMsg(Logger::L_NOTICE, "launcher_debug",
+                       "[NOTE] main(%d): no display could be opened (tried '%s'), running %s without the "
+                       "progress dialog\n",
+                       __LINE__, requested.constData(), kHeadlessPlatform);
 
     if (app.isRunning()) {
         Logger::LogMsg(Logger::L_DEBUG, "launcher_debug",
@@ -98,4 +137,39 @@ static void initialize_logger()
 static QString getCurrentLanguageFileName()
 {
     return QString(":/") + VeltLocale::getDefaultLanguage() + ".qm";
+}
+
+// Qt reads "--platform" as "-platform".
+static bool isPlatformOption(const char* arg)
+{
+    return std::strcmp(arg, "-platform") == 0 || std::strcmp(arg, "--platform") == 0;
+}
+
+// What Qt 5.15 would try without the launcher's help, in its order of
+// precedence: the last -platform argument, else QT_QPA_PLATFORM, else its
+// default, which is X11 unless the session says it is a Wayland one.
+static QByteArray requestedPlatforms(int argc, char** argv)
+{
+    QByteArray from_argument;
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (isPlatformOption(argv[i]))
+            from_argument = argv[++i];
+    }
+    if (!from_argument.isEmpty())
+        return from_argument;
+    const QByteArray from_environment = qgetenv("QT_QPA_PLATFORM");
+    if (!from_environment.isEmpty())
+        return from_environment;
+    return qgetenv("XDG_SESSION_TYPE") == "wayland" ? "wayland;xcb" : "xcb";
+}
+
+// Whether the ';'-separated list names the platform, with or without
+// arguments ("offscreen:fontconfig" names offscreen).
+static bool namesPlatform(const QByteArray& platforms, const char* name)
+{
+    for (const QByteArray& entry : platforms.split(';')) {
+        if (entry.split(':').first().trimmed().toLower() == name)
+            return true;
+    }
+    return false;
 }
