@@ -431,6 +431,14 @@ void Logger::ReloadLogFile()
 
 void Logger::InitializeLock()
 {
+    // A process forked while another thread writes an entry would inherit
+    // the lock held for good, and its first entry would never return: hold
+    // the lock across fork() so that both sides start with it free.
+    static const int fork_guard = pthread_atfork(
+        [] { if (log_lock != nullptr) pthread_mutex_lock(log_lock); },
+        [] { if (log_lock != nullptr) pthread_mutex_unlock(log_lock); },
+        [] { if (log_lock != nullptr) pthread_mutex_unlock(log_lock); });
+    (void)fork_guard;
     if (log_lock != nullptr)
         return;
     log_lock = new (std::nothrow) pthread_mutex_t;

@@ -6,7 +6,10 @@
 #include <cstring>
 #include <fcntl.h>
 #include <string>
+#include <sys/quota.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 #include <QCoreApplication>
@@ -15,14 +18,19 @@
 #include <QString>
 #include <QVariant>
 
+#include "adapter.h"
 #include "extractor.h"
 #include "package-check.h"
+#include "reading-process.h"
 #include "file/file-op.h"
 #include "log.h"
+#include "texts/strtab.h"
 
 namespace {
 
 const char* const LOG_COMP = "service_debug";
+// A reading of the package that makes no progress for this long is stopped.
+const int STALL_LIMIT_SECONDS = 30;
 
 ustring ToUstring(const QString& text)
 {
@@ -134,6 +142,41 @@ int SyncFolder(const ustring& folder)
     return 0;
 }
 
+// The room the user's disk quota leaves on the file system holding `folder`;
+// false where no limit is set (or quotas are not in use).
+bool QuotaRoom(const ustring& folder, uint64_t& room)
+{
+#ifdef SYS_quotactl_fd
+    int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) {
+        return false;
+    }
+    struct if_dqblk quota;
+    memset(&quota, 0, sizeof(quota));
+    const long r = syscall(SYS_quotactl_fd, fd, QCMD(Q_GETQUOTA, USRQUOTA), getuid(), &quota);
+    close(fd);
+    if (r != 0 || !(quota.dqb_valid & QIF_BLIMITS) || quota.dqb_bhardlimit == 0) {
+        return false;
+    }
+    const uint64_t limit = quota.dqb_bhardlimit * QIF_DQBLKSIZE;
+    room = limit > quota.dqb_curspace ? limit - quota.dqb_curspace : 0;
+    return true;
+#else
+    (void)folder;
+    (void)room;
+    return false;
+#endif
+}
+
+// Whether `now` is still the very file `then` described, unwritten since.
+// Not its change time: that moves when the file is only renamed over, which
+// leaves its bytes as they were.
+bool SameFile(const struct stat& then, const struct stat& now)
+{
+    return then.st_dev == now.st_dev && then.st_ino == now.st_ino && then.st_size == now.st_size &&
+           then.st_mtim.tv_sec == now.st_mtim.tv_sec && then.st_mtim.tv_nsec == now.st_mtim.tv_nsec;
+}
+
 }  // namespace
 
 ustring GetAppBackupDir(const ustring& app_dir, int tries)
@@ -163,13 +206,29 @@ bool IsRegularExecutable(const ustring& path)
     return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && access(path.c_str(), X_OK) == 0;
 }
 
-Service::Service() : timeout(0), package_entries(0), package_at_fault(false) {}
+Service::Service()
+    : timeout(0),
+      stall_limit_seconds(STALL_LIMIT_SECONDS),
+      package_entries(0),
+      package_at_fault(false),
+      package_fd(-1),
+      checked_package()
+{
+}
 
-Service::~Service() {}
+Service::~Service()
+{
+    ClosePackage();
+}
 
 void Service::SetTimeout(int timeout)
 {
     this->timeout = timeout;
+}
+
+void Service::SetStallLimit(int seconds)
+{
+    stall_limit_seconds = seconds;
 }
 
 ustring Service::GetUserInstallPath()
@@ -301,6 +360,7 @@ int Service::PrepareUserEnv()
             FSRemove(GetAppBackupDir(app_dir, i));
         }
         ForgetRejectedPackage(GetRejectedPackageRecordPath());
+        ClosePackage();
         return 0;
     }
 
@@ -308,6 +368,7 @@ int Service::PrepareUserEnv()
     if (package_at_fault) {
         RememberRejectedPackage();
     }
+    ClosePackage();
     return -1;
 }
 
@@ -374,19 +435,88 @@ int Service::VerifyPackage()
 {
     package_at_fault = false;
     package_entries = 0;
-    verified_package.clear();
+    ClosePackage();
+    // The checksum file first: when the package and its checksum file are
+    // being replaced, a package newer than its checksum is refused, and the
+    // record of it names the very pair that was compared.
     std::string expected;
-    if (ExpectedChecksum(GetPackageChecksumPath(), expected) != 0) {
+    const bool checksum_readable = ExpectedChecksum(GetPackageChecksumPath(), expected) == 0;
+    if (OpenPackage(checksum_readable ? expected : CHECKSUM_UNREADABLE) != 0) {
+        if (package_at_fault) {
+            RememberRejectedPackage();
+        }
+        return -1;
+    }
+    const ustring record = GetRejectedPackageRecordPath();
+    if (!checksum_readable) {
         // The checksum file comes with the package.
         package_at_fault = true;
-    } else if (ScanPackage(expected) == 0) {
-        return 0;
+    } else {
+        // Left behind if this run is killed while it checks.
+        RememberCheckBegun(record, checked_stamp);
+        if (ScanPackage(expected) == 0) {
+            ForgetRejectedPackage(record);
+            return 0;
+        }
     }
     // Only a fault of the package itself is remembered; after a failure of
     // the machine the next run tries again.
     if (package_at_fault) {
         RememberRejectedPackage();
+    } else {
+        ForgetRejectedPackage(record);
     }
+    ClosePackage();
+    return -1;
+}
+
+int Service::OpenPackage(const std::string& checksum_word)
+{
+    const ustring package = GetPackagePath();
+    // Non-blocking, so that a FIFO in the package's place cannot hang the
+    // run; for a regular file the flag changes nothing.
+    int fd = open(package.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    struct stat st;
+    if (fd < 0 || fstat(fd, &st) != 0) {
+        const int err = errno;
+        Logger::LogMsg(Logger::L_ERR, LOG_COMP, "[ERROR] cloud-service(%d): cannot open package '%s': %s\n",
+                       __LINE__, package.c_str(), strerror(err));
+        if (fd >= 0) {
+            close(fd);
+        }
+        return -1;
+    }
+    checked_stamp = StampOf(st, checksum_word);
+    if (!S_ISREG(st.st_mode)) {
+        Logger::LogMsg(Logger::L_ERR, LOG_COMP, "[ERROR] cloud-service(%d): package '%s' is not a regular file\n",
+                       __LINE__, package.c_str());
+        close(fd);
+        package_at_fault = true;
+        return -1;
+    }
+    package_fd = fd;
+    checked_package = st;
+    return 0;
+}
+
+void Service::ClosePackage()
+{
+    if (package_fd >= 0) {
+        close(package_fd);
+        package_fd = -1;
+    }
+}
+
+int Service::CheckedPackageUnchanged(const char* when)
+{
+    struct stat now;
+    if (package_fd >= 0 && fstat(package_fd, &now) == 0 && SameFile(checked_package, now)) {
+        return 0;
+    }
+    Logger::LogMsg(Logger::L_NOTICE, LOG_COMP,
+                   "[NOTE] cloud-service(%d): package '%s' was written to %s; it is left for the next "
+                   "run to check\n",
+                   __LINE__, GetPackagePath().c_str(), when);
     return -1;
 }
 
@@ -395,10 +525,17 @@ int Service::ScanPackage(const std::string& expected_sha256)
     const ustring package = GetPackagePath();
     Extractor extractor;
     extractor.SetSource(package);
+    extractor.SetSourceFd(package_fd);
     extractor.SetTarget(per_user_install_path);
     Extractor::ScanResult scan;
-    if (extractor.Scan(scan, !expected_sha256.empty()) != 0) {
-        package_at_fault = extractor.PackageAtFault();
+    ReadingProcess reading(package, stall_limit_seconds);
+    const ReadingProcess::Outcome outcome = reading.Scan(extractor, !expected_sha256.empty(), scan);
+    PackageChecked();
+    if (outcome != ReadingProcess::Done) {
+        package_at_fault = reading.PackageAtFault();
+        return -1;
+    }
+    if (CheckedPackageUnchanged("while it was checked") != 0) {
         return -1;
     }
     package_at_fault = true;
@@ -416,31 +553,51 @@ int Service::ScanPackage(const std::string& expected_sha256)
     }
     package_at_fault = false;
     package_entries = scan.entries;
-    verified_package = FileIdentity(package);
-    return 0;
+    return CheckRoomFor(scan.space_needed);
+}
+
+int Service::CheckRoomFor(uint64_t bytes)
+{
+    // The user tree, or the nearest folder above it that exists yet.
+    ustring folder = GetUserSkyletInstallPath();
+    struct statvfs vfs;
+    while (statvfs(folder.c_str(), &vfs) != 0) {
+        const ustring parent = FSParentPath(folder);
+        if (errno != ENOENT || parent.empty() || parent == folder) {
+            return 0;  // nothing to tell; the extraction will say if it fails
+        }
+        folder = parent;
+    }
+    uint64_t room = static_cast<uint64_t>(vfs.f_bavail) * vfs.f_frsize;
+    const char* what = "free";
+    uint64_t quota_room = 0;
+    if (QuotaRoom(folder, quota_room) && quota_room < room) {
+        room = quota_room;
+        what = "left in the user's disk quota";
+    }
+    if (bytes <= room) {
+        return 0;
+    }
+    Logger::LogMsg(Logger::L_WARNING, LOG_COMP,
+                   "[WARNING] cloud-service(%d): not enough room for the new copy in '%s': it needs %llu "
+                   "bytes, %llu are %s; the copy is left as it is\n",
+                   __LINE__, folder.c_str(), static_cast<unsigned long long>(bytes),
+                   static_cast<unsigned long long>(room), what);
+    return -1;
 }
 
 void Service::RememberRejectedPackage()
 {
-    PackageStamp stamp;
-    if (StampInstalledPackage(stamp) == 0) {
-        ::RememberRejectedPackage(GetRejectedPackageRecordPath(), stamp);
-    }
+    ::RememberRejectedPackage(GetRejectedPackageRecordPath(), checked_stamp);
 }
 
 bool Service::IsRejectedPackageInstalled()
 {
     const ustring record = GetRejectedPackageRecordPath();
     PackageStamp stamp;
-    return IsFileExist(record) && StampInstalledPackage(stamp) == 0 &&
+    return IsFileExist(record) &&
+           StampPackage(GetPackagePath(), ChecksumStampOf(GetPackageChecksumPath()), stamp) == 0 &&
            IsRejectedPackage(record, stamp);
-}
-
-int Service::StampInstalledPackage(PackageStamp& stamp)
-{
-    std::string sha256;
-    ReadChecksumFile(GetPackageChecksumPath(), sha256);
-    return StampPackage(GetPackagePath(), sha256, stamp);
 }
 
 int Service::ExtractPackage()
@@ -454,23 +611,26 @@ int Service::ExtractPackage()
     }
     Logger::LogMsg(Logger::L_INFO, LOG_COMP, "[INFO] cloud-service(%d): extract package: '%s' -> '%s'\n",
                    __LINE__, source.c_str(), target.c_str());
+    // Without a check before (a caller of its own), the package is opened
+    // here and counted by the extraction.
+    if (package_fd < 0 && OpenPackage(ChecksumStampOf(GetPackageChecksumPath())) != 0) {
+        return -1;
+    }
+    if (CheckedPackageUnchanged("after it was checked") != 0) {
+        return -1;
+    }
     Extractor extractor;
     extractor.SetSource(source);
+    extractor.SetSourceFd(package_fd);
     extractor.SetTarget(target);
-    if (package_entries > 0 && FileIdentity(source) != verified_package) {
-        // Another package was installed since it was checked: check that one
-        // at the next start rather than extract it unchecked.
-        Logger::LogMsg(Logger::L_ERR, LOG_COMP,
-                       "[ERROR] cloud-service(%d): package '%s' changed after it was checked\n",
-                       __LINE__, source.c_str());
-        return -1;
-    }
     extractor.SetKnownTotal(package_entries);
-    if (extractor.Extract() != 0) {
-        package_at_fault = extractor.PackageAtFault();
+    Notify_Adapter::GetInstance().UpdateDialogText(StrTable::LoadStr(StrTable::desc_skyl_env_preparing));
+    ReadingProcess reading(source, stall_limit_seconds);
+    if (reading.Extract(extractor) != ReadingProcess::Done) {
+        package_at_fault = reading.PackageAtFault();
         return -1;
     }
-    return 0;
+    return CheckedPackageUnchanged("while it was installed");
 }
 
 void Service::RemoveAgedFolders()

@@ -13,11 +13,13 @@
 #ifndef LAUNCHER_CLOUD_SERVICE_H
 #define LAUNCHER_CLOUD_SERVICE_H
 
+#include <sys/stat.h>
+
+#include <cstdint>
 #include <string>
 
+#include "package-check.h"
 #include "ustring/ustring.h"
-
-struct PackageStamp;
 
 // Number of backup names tried for the old application folder (tries 0-9).
 const int MAX_RENAME_COUNT = 10;
@@ -50,6 +52,9 @@ public:
 
     virtual void StopService() = 0;
     virtual void SetTimeout(int timeout);
+    // How long a reading of the package may make no progress before it is
+    // stopped (30 s).
+    void SetStallLimit(int seconds);
     virtual int HandlePackageUpgrade() = 0;
     virtual void PostUpgrade() = 0;
     virtual void PreUpgrade() = 0;
@@ -71,10 +76,11 @@ public:
     static ustring GetRejectedPackageRecordPath();
 
 protected:
-    // Reads the package once before anything of the user's is touched:
-    // counts its entries, checks a compressed stream's trailer and, when the
-    // checksum file is there, its SHA-256. 0, or -1 for a package that must
-    // not be installed (or cannot be read).
+    // Opens the package and reads it whole before anything of the user's is
+    // touched: every entry as the extraction will read it, a compressed
+    // stream's trailers and, when the checksum file is there, its SHA-256;
+    // then makes sure the new copy has room. 0, or -1 for a package that must
+    // not be installed now. The extraction reads the very file checked here.
     virtual int VerifyPackage();
     // True while the installed package is one found defective before.
     bool IsRejectedPackageInstalled();
@@ -88,19 +94,28 @@ protected:
     // restoring it when extraction fails.
     virtual int PrepareUserEnv();
 
+    // Called once the check has read the package, before its result is
+    // judged; a point where tests change the installation.
+    virtual void PackageChecked() {}
+
     // Copies a file or a whole folder tree; 0 or -1.
     int FSCopyPath(const ustring& src, const ustring& dest);
 
     int timeout;
+    int stall_limit_seconds;
     ustring per_user_install_path;
     // Entries counted by VerifyPackage, so that the extraction need not
     // count again; 0 when unknown.
     int package_entries;
     // Set when the last failure was the package's own, not the machine's.
     bool package_at_fault;
-    // The package file VerifyPackage read (device, inode, size, time), so
-    // that the extraction takes exactly that file.
-    std::string verified_package;
+    // The package file VerifyPackage opened and read, held open so that the
+    // extraction reads that file and no other, and what it looked like then.
+    int package_fd;
+    struct stat checked_package;
+    // What the check compared: the package's identity and the checksum
+    // file's word. A rejection records exactly this.
+    PackageStamp checked_stamp;
     VersionInfo target_version;
     VersionInfo source_version;
 
@@ -108,15 +123,25 @@ private:
     // Checks that the fresh copy would not be upgraded again by the next
     // run: its build is at least the package's and its executable can run.
     int ValidateNewCopy();
+    // Opens the package and stamps it with `checksum_word` (what the
+    // checksum file says); 0 or -1 (logged; package_at_fault when something
+    // else than a file stands in the package's place).
+    int OpenPackage(const std::string& checksum_word);
+    void ClosePackage();
+    // Whether the open package is still what the check read: 0, or -1 with a
+    // NOTE (the next run checks what is there then).
+    int CheckedPackageUnchanged(const char* when);
     // Reads the package once (entries, gzip trailers and, with an expected
     // SHA-256, its hash); 0, or -1 with package_at_fault telling whose fault.
     int ScanPackage(const std::string& expected_sha256);
+    // Whether the user's file system has room for a copy of `bytes` beside
+    // the old one; 0, or -1 with a WARNING.
+    int CheckRoomFor(uint64_t bytes);
     // Puts the backup back after a failed extraction; -1 when the tree is
     // left for the next run to repair.
     int RollBack(const ustring& backup_dir);
+    // Records the package as checked (checked_stamp) as one not to install.
     void RememberRejectedPackage();
-    // The installed package as the record of rejected ones tells it; 0 or -1.
-    int StampInstalledPackage(PackageStamp& stamp);
 
     Service(const Service&) = delete;
     Service& operator=(const Service&) = delete;

@@ -6,39 +6,66 @@
 // Failures are logged once under "extractor_debug" and give -1; entries
 // written before a failure stay on disk for the caller to roll back.
 //
-// The package is read through the extractor's own reader: a gzip-compressed
-// package is inflated by zlib, which checks every member's CRC-32 and length
-// (libarchive does not), and Scan hashes the file's bytes on the same pass.
+// The package is read through the extractor's own reader (package-reader.h):
+// a gzip-compressed package is inflated by zlib, which checks every member's
+// CRC-32 and length (libarchive does not), and Scan hashes the file's bytes.
+// Scan and Extract open the package the same way and apply the same rules to
+// every entry, so a package that Scan accepts is one that Extract installs
+// unless the machine fails it (full disk, rights).
+//
+// Names are read and written as UTF-8 whatever the caller's locale: the
+// archive library converts entry names to the current locale's character
+// set, which under "C" or "POSIX" cannot hold a non-ASCII name at all, so
+// both operations run under the C.UTF-8 locale on their own thread.
 #ifndef LAUNCHER_EXTRACTOR_H
 #define LAUNCHER_EXTRACTOR_H
 
+#include <cstdint>
 #include <string>
 
+#include "package-reader.h"
 #include "ustring/ustring.h"
 
 struct archive;
+
+// Where an extraction that runs away from Qt reports to: with a sink set,
+// the extractor reports entries and reading progress only here and calls
+// nothing of Qt (no dialog text, no progress signal), so that it may run in
+// a child process.
+class ExtractProgress : public ReadProgress {
+public:
+    virtual void EntryDone(int total, int step) = 0;
+};
 
 class Extractor {
 public:
     struct ScanResult {
         int entries = 0;
         std::string sha256;  // lower-case hex of the whole package file
+        // Room the extracted copy takes on disk, estimated from the entries:
+        // file data in whole 4 KiB blocks plus a block for each folder.
+        uint64_t space_needed = 0;
     };
 
     Extractor();
 
     void SetTarget(const ustring& target);
     void SetSource(const ustring& source);
+    // Reads this open package instead of opening `source` by name, which
+    // then names it in the log only. The descriptor stays the caller's;
+    // every operation reads it from its start.
+    void SetSourceFd(int fd);
+    void SetProgress(ExtractProgress* sink);
 
-    // Reads the whole package file once: counts the entries, checks the
-    // trailer of every gzip member and, with `hash`, hashes the file (there
-    // is no point without a checksum to compare with). 0, or -1 when the
-    // package cannot be opened or read, is damaged, or a trailer does not
-    // match. Needs the source only.
+    // Reads the whole package: every entry's header and data, the trailer of
+    // every gzip member and, with `hash`, the SHA-256 of the file (there is
+    // no point without a checksum to compare with). Refuses every entry that
+    // Extract would refuse. 0, or -1 when the package cannot be opened or
+    // read, is damaged, holds a refused entry, or a trailer does not match.
+    // Needs the source only.
     int Scan(ScanResult& result, bool hash = true);
     // An entry count from an earlier Scan of the same, unchanged file;
-    // Extract then skips its own count pass and leaves the gzip trailers,
-    // which Scan has checked, to libarchive. A value below 1 makes Extract
+    // Extract then skips its own count pass. A value below 1 makes Extract
     // count (and check) again.
     void SetKnownTotal(int total);
     // After a failed Scan or Extract: true when the package itself is at
@@ -56,11 +83,13 @@ public:
 
 private:
     int ScanPackage(ScanResult& result, bool hash);
-    int ExtractEntries(int total, bool trailers_checked);
+    int ExtractEntries(int total);
     int copy_data(archive* ar, archive* aw);
 
     ustring target;
     ustring source;
+    int source_fd = -1;
+    ExtractProgress* progress = nullptr;
     int known_total = 0;
     bool package_at_fault = false;
 };

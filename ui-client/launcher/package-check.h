@@ -6,6 +6,12 @@
 // time. Its identity - size, modification time and the checksum file's hash -
 // is kept in the user tree; while the same package is installed no upgrade is
 // tried, and any change to it tries again.
+//
+// The record is also written before a check begins, marked as such: a run
+// that is killed while it checks leaves it behind. A check that began twice
+// for the same package and never ended counts as a rejection, so a package
+// that takes every run down with it is not tried at each login for good,
+// while a single run cut short by a logout costs nothing.
 #ifndef LAUNCHER_PACKAGE_CHECK_H
 #define LAUNCHER_PACKAGE_CHECK_H
 
@@ -14,26 +20,39 @@
 
 #include "ustring/ustring.h"
 
+struct stat;
+
 // The installed package as far as the record tells packages apart.
 struct PackageStamp {
     uint64_t size = 0;
     int64_t mtime_sec = 0;
     int64_t mtime_nsec = 0;
-    std::string sha256; // from the checksum file; empty without one
+    // What the checksum file said: its SHA-256, empty without a file, or
+    // CHECKSUM_UNREADABLE for a file that holds none.
+    std::string sha256;
 };
 
-// Reads the SHA-256 of a checksum file in sha256sum format ("<64 hex>  name").
+extern const char* const CHECKSUM_UNREADABLE;
+
+// Reads the SHA-256 of a checksum file in either form `sha256sum -c` takes:
+// "<64 hex>  name" (or " *name") and the tagged "SHA256 (name) = <64 hex>".
 // 0 with the lower-case hex; -2 when the file is missing; -1 when it is not a
 // regular file, cannot be read or holds no SHA-256.
 int ReadChecksumFile(const ustring& path, std::string& sha256);
+// The checksum file as a stamp records it.
+std::string ChecksumStampOf(const ustring& path);
 
 // 0, or -1 when the package cannot be looked at.
 int StampPackage(const ustring& package, const std::string& sha256, PackageStamp& stamp);
+// The stamp of the package file `st` describes.
+PackageStamp StampOf(const struct stat& st, const std::string& sha256);
 
 // Whether `record` names this very package as rejected.
 bool IsRejectedPackage(const ustring& record, const PackageStamp& stamp);
 // 0 or -1 (logged).
 int RememberRejectedPackage(const ustring& record, const PackageStamp& stamp);
+// Notes that a check of this package begins; 0 or -1 (logged).
+int RememberCheckBegun(const ustring& record, const PackageStamp& stamp);
 void ForgetRejectedPackage(const ustring& record);
 
 #endif

@@ -15,6 +15,11 @@ namespace {
 const size_t PACKAGE_BLOCK_SIZE = 1 << 20;
 const size_t INFLATE_BLOCK_SIZE = 256 << 10;
 
+bool IsGzipMagic(const unsigned char* bytes)
+{
+    return bytes[0] == 0x1f && bytes[1] == 0x8b;
+}
+
 }  // namespace
 
 PackageReader::~PackageReader()
@@ -27,25 +32,20 @@ PackageReader::~PackageReader()
     }
 }
 
-int PackageReader::Attach(archive* ar)
+bool PackageReader::Open(const char* path, int given_fd)
 {
-    attached = true;
-    return archive_read_open(ar, this, nullptr, &PackageReader::Callback, nullptr);
-}
-
-void PackageReader::Close()
-{
-    if (fd >= 0) {
-        close(fd);
-        fd = -1;
-    }
-}
-
-bool PackageReader::Open(const char* path)
-{
-    fd = open(path, O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        return IoFailure("cannot open the package", errno);
+    if (given_fd >= 0) {
+        // A descriptor of our own for the same open file: the caller's
+        // stays open whatever happens here.
+        fd = fcntl(given_fd, F_DUPFD_CLOEXEC, 0);
+        if (fd < 0 || lseek(fd, 0, SEEK_SET) != 0) {
+            return IoFailure("cannot read the package", errno);
+        }
+    } else {
+        fd = open(path, O_RDONLY | O_CLOEXEC);
+        if (fd < 0) {
+            return IoFailure("cannot open the package", errno);
+        }
     }
     posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
     struct stat st;
@@ -59,19 +59,48 @@ bool PackageReader::Open(const char* path)
         return false;
     }
     first_block_pending = true;
-    if (raw_len >= 2 && raw[0] == 0x1f && raw[1] == 0x8b) {
+    gzip = raw_len >= 2 && IsGzipMagic(raw.get());
+    if (!hashing) {
+        return true;
+    }
+    if (gzip) {
+        hash_on_the_way = true;
+        sha256_update(&sha, raw_len, raw.get());
+        return true;
+    }
+    return HashWholeFile();
+}
+
+int PackageReader::Attach(archive* ar, bool seekable)
+{
+    attached = true;
+    if (gzip && !seekable) {
         memset(&zs, 0, sizeof(zs));
         // 16 + MAX_WBITS: a gzip wrapper, whose trailer zlib verifies.
         int r = inflateInit2(&zs, 16 + MAX_WBITS);
         if (r != Z_OK) {
-            return IoFailure("cannot set up zlib", r == Z_MEM_ERROR ? ENOMEM : EINVAL);
+            IoFailure("cannot set up zlib", r == Z_MEM_ERROR ? ENOMEM : EINVAL);
+            archive_set_error(ar, error_number, "%s", error.c_str());
+            return ARCHIVE_FATAL;
         }
         inflating = true;
         zs.next_in = raw.get();
         zs.avail_in = static_cast<uInt>(raw_len);
+        first_block_pending = false;
         inflated.reset(new unsigned char[INFLATE_BLOCK_SIZE]);
+        return archive_read_open(ar, this, nullptr, &PackageReader::StreamCallback, nullptr);
     }
-    return true;
+    if (hash_on_the_way) {
+        // Seeks would break a hash taken on the way.
+        hash_on_the_way = false;
+        sha256_init(&sha);
+        if (!HashWholeFile()) {
+            archive_set_error(ar, error_number, "%s", error.c_str());
+            return ARCHIVE_FATAL;
+        }
+    }
+    archive_read_set_seek_callback(ar, &PackageReader::SeekableSeek);
+    return archive_read_open2(ar, this, nullptr, &PackageReader::SeekableRead, nullptr, nullptr);
 }
 
 bool PackageReader::Drain()
@@ -79,22 +108,14 @@ bool PackageReader::Drain()
     if (Failed()) {
         return false;
     }
-    if (!attached) {
+    if (!attached || !inflating) {
         return true;
     }
-    if (inflating) {
-        const void* ignored = nullptr;
-        la_ssize_t n;
-        while ((n = Inflate(&ignored)) > 0) {
-        }
-        return n == 0;
+    const void* ignored = nullptr;
+    la_ssize_t n;
+    while ((n = Inflate(&ignored)) > 0) {
     }
-    while (!at_eof) {
-        if (!Fill()) {
-            return false;
-        }
-    }
-    return true;
+    return n == 0;
 }
 
 std::string PackageReader::Sha256()
@@ -110,17 +131,39 @@ std::string PackageReader::Sha256()
     return text;
 }
 
-la_ssize_t PackageReader::Callback(archive* ar, void* self, const void** buffer)
+la_ssize_t PackageReader::StreamCallback(archive* ar, void* self, const void** buffer)
 {
     PackageReader* reader = static_cast<PackageReader*>(self);
-    la_ssize_t n = -1;
-    if (!reader->Failed()) {
-        n = reader->inflating ? reader->Inflate(buffer) : reader->Pass(buffer);
-    }
+    la_ssize_t n = reader->Failed() ? -1 : reader->Inflate(buffer);
     if (n < 0) {
         archive_set_error(ar, reader->error_number, "%s", reader->error.c_str());
     }
     return n;
+}
+
+la_ssize_t PackageReader::SeekableRead(archive* ar, void* self, const void** buffer)
+{
+    PackageReader* reader = static_cast<PackageReader*>(self);
+    la_ssize_t n = reader->Failed() ? -1 : reader->Pass(buffer);
+    if (n < 0) {
+        archive_set_error(ar, reader->error_number, "%s", reader->error.c_str());
+    }
+    return n;
+}
+
+la_int64_t PackageReader::SeekableSeek(archive* ar, void* self, la_int64_t offset, int whence)
+{
+    PackageReader* reader = static_cast<PackageReader*>(self);
+    off_t at = lseek(reader->fd, static_cast<off_t>(offset), whence);
+    if (at < 0) {
+        reader->IoFailure("cannot seek in the package", errno);
+        archive_set_error(ar, reader->error_number, "%s", reader->error.c_str());
+        return ARCHIVE_FATAL;
+    }
+    reader->first_block_pending = false;
+    reader->at_eof = false;
+    reader->position = static_cast<uint64_t>(at);
+    return at;
 }
 
 la_ssize_t PackageReader::Pass(const void** buffer)
@@ -131,6 +174,33 @@ la_ssize_t PackageReader::Pass(const void** buffer)
     first_block_pending = false;
     *buffer = raw.get();
     return static_cast<la_ssize_t>(raw_len);
+}
+
+bool PackageReader::NextMemberFollows()
+{
+    if (zs.avail_in == 1 && !at_eof) {
+        // The magic may straddle two blocks: keep the byte and read on.
+        raw[0] = *zs.next_in;
+        if (!Fill(1)) {
+            return false;
+        }
+        zs.next_in = raw.get();
+        zs.avail_in = static_cast<uInt>(raw_len);
+    }
+    if (zs.avail_in >= 2 && IsGzipMagic(zs.next_in)) {
+        return true;
+    }
+    // Whatever is left is no member: count it, and read it for the hash.
+    trailing_bytes = zs.avail_in;
+    zs.avail_in = 0;
+    while (!at_eof) {
+        if (!Fill()) {
+            return false;
+        }
+        trailing_bytes += raw_len;
+    }
+    stream_done = true;
+    return false;
 }
 
 la_ssize_t PackageReader::Inflate(const void** buffer)
@@ -150,6 +220,12 @@ la_ssize_t PackageReader::Inflate(const void** buffer)
                 stream_done = true;
                 break;
             }
+            if (!NextMemberFollows()) {
+                if (Failed()) {
+                    return -1;
+                }
+                break;
+            }
             inflateReset(&zs);
             member_done = false;
             ++member;
@@ -164,7 +240,7 @@ la_ssize_t PackageReader::Inflate(const void** buffer)
             DataFailure("the file ends inside gzip member " + std::to_string(member));
             return -1;
         } else if (r != Z_OK && r != Z_BUF_ERROR) {
-            const uint64_t offset = bytes_read - zs.avail_in;
+            const uint64_t offset = position - zs.avail_in;
             const std::string why = zs.msg ? zs.msg : "zlib error " + std::to_string(r);
             DataFailure("damaged gzip member " + std::to_string(member) + " near byte " +
                         std::to_string(offset) + ": " + why);
@@ -175,15 +251,15 @@ la_ssize_t PackageReader::Inflate(const void** buffer)
     return static_cast<la_ssize_t>(INFLATE_BLOCK_SIZE - zs.avail_out);
 }
 
-bool PackageReader::Fill()
+bool PackageReader::Fill(size_t keep)
 {
-    raw_len = 0;
+    raw_len = keep;
     if (at_eof) {
         return true;
     }
     ssize_t n;
     do {
-        n = read(fd, raw.get(), block_size);
+        n = read(fd, raw.get() + keep, block_size - keep);
     } while (n < 0 && errno == EINTR);
     if (n < 0) {
         return IoFailure("cannot read the package", errno);
@@ -192,12 +268,46 @@ bool PackageReader::Fill()
         at_eof = true;
         return true;
     }
-    raw_len = static_cast<size_t>(n);
-    bytes_read += raw_len;
-    if (hashing) {
-        sha256_update(&sha, raw_len, raw.get());
+    raw_len = keep + static_cast<size_t>(n);
+    if (hash_on_the_way) {
+        sha256_update(&sha, static_cast<size_t>(n), raw.get() + keep);
     }
+    position += static_cast<uint64_t>(n);
+    Advanced();
     return true;
+}
+
+bool PackageReader::HashWholeFile()
+{
+    std::unique_ptr<unsigned char[]> block(new unsigned char[block_size]);
+    off_t offset = 0;
+    for (;;) {
+        ssize_t n = pread(fd, block.get(), block_size, offset);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            return IoFailure("cannot read the package", errno);
+        }
+        if (n == 0) {
+            return true;
+        }
+        sha256_update(&sha, static_cast<size_t>(n), block.get());
+        offset += n;
+        if (progress) {
+            progress->Moved();
+        }
+    }
+}
+
+void PackageReader::Advanced()
+{
+    if (position > high_water) {
+        high_water = position;
+        if (progress) {
+            progress->Moved();
+        }
+    }
 }
 
 bool PackageReader::IoFailure(const char* what, int err)

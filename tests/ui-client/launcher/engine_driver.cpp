@@ -10,14 +10,26 @@
 //       --kill-after-entries the process kills itself with SIGKILL once N
 //       entries are extracted: a crash in the middle of an upgrade. With
 //       --swap-package-on-stop FILE, FILE replaces the package while the
-//       client is being stopped.
+//       client is being stopped (renamed over it, as a package manager
+//       does); with --overwrite-package-on-stop FILE, FILE's bytes are
+//       written into the package file itself. --fill-home-on-stop fills the
+//       home folder's file system to its last byte while the client is being
+//       stopped. --swap-checksum-on-check FILE renames FILE over the
+//       package's checksum file once the check has read the package.
+//       --stall-limit S stops a reading of the package that makes no
+//       progress for S seconds (30 by default).
 //   engine_driver decide     PreUpgrade and IsNeedUpgrade; prints need=.
 //   engine_driver stop       StopService only.
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include <QCoreApplication>
 
@@ -28,19 +40,62 @@
 
 namespace {
 
-// Installs another package while the client is being stopped, i.e. after
+// Changes the installation while the client is being stopped, i.e. after
 // the package was checked and before it is extracted.
-class SwappingService : public LinuxService {
+class HookedService : public LinuxService {
 public:
-    explicit SwappingService(const char* replacement) : replacement(replacement) {}
+    const char* swap_with = nullptr;
+    const char* overwrite_with = nullptr;
+    const char* checksum_with = nullptr;
+    bool fill_home = false;
+
+    void PackageChecked() override
+    {
+        if (checksum_with) {
+            rename(checksum_with, GetPackageChecksumPath().c_str());
+        }
+    }
+
     void StopService() override
     {
         LinuxService::StopService();
-        rename(replacement, GetPackagePath().c_str());
+        if (swap_with) {
+            rename(swap_with, GetPackagePath().c_str());
+        }
+        if (overwrite_with) {
+            CopyInto(overwrite_with, GetPackagePath().c_str());
+        }
+        if (fill_home) {
+            FillUp((GetUserInstallPath() + "/filler").c_str());
+        }
     }
 
 private:
-    const char* replacement;
+    static void CopyInto(const char* from, const char* to)
+    {
+        int in = open(from, O_RDONLY);
+        int out = open(to, O_WRONLY | O_TRUNC);
+        char buffer[65536];
+        ssize_t n;
+        while (in >= 0 && out >= 0 && (n = read(in, buffer, sizeof(buffer))) > 0) {
+            if (write(out, buffer, static_cast<size_t>(n)) != n) {
+                break;
+            }
+        }
+        close(in);
+        close(out);
+    }
+    static void FillUp(const char* path)
+    {
+        int fd = open(path, O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        std::vector<char> block(4096, 'f');
+        while (fd >= 0 && write(fd, block.data(), block.size()) > 0) {
+        }
+        // The last partial block, byte by byte.
+        while (fd >= 0 && write(fd, block.data(), 1) > 0) {
+        }
+        close(fd);
+    }
 };
 
 }  // namespace
@@ -49,17 +104,38 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     if (argc < 2) {
-        fprintf(stderr, "usage: engine_driver run|decide|stop [--kill-after-entries N | --swap-package-on-stop FILE]\n");
+        fprintf(stderr, "usage: engine_driver run|decide|stop [options]\n");
         return 2;
     }
     const char* command = argv[1];
     int kill_after = 0;
-    const char* swap_with = nullptr;
-    if (argc == 4 && strcmp(argv[2], "--kill-after-entries") == 0) {
-        kill_after = atoi(argv[3]);
-    }
-    if (argc == 4 && strcmp(argv[2], "--swap-package-on-stop") == 0) {
-        swap_with = argv[3];
+    std::unique_ptr<HookedService> service(new HookedService);
+    for (int i = 2; i < argc; ++i) {
+        const std::string option = argv[i];
+        const char* value = i + 1 < argc ? argv[i + 1] : nullptr;
+        if (option == "--fill-home-on-stop") {
+            service->fill_home = true;
+            continue;
+        }
+        if (!value) {
+            fprintf(stderr, "option '%s' needs a value\n", option.c_str());
+            return 2;
+        }
+        ++i;
+        if (option == "--kill-after-entries") {
+            kill_after = atoi(value);
+        } else if (option == "--swap-package-on-stop") {
+            service->swap_with = value;
+        } else if (option == "--overwrite-package-on-stop") {
+            service->overwrite_with = value;
+        } else if (option == "--swap-checksum-on-check") {
+            service->checksum_with = value;
+        } else if (option == "--stall-limit") {
+            service->SetStallLimit(atoi(value));
+        } else {
+            fprintf(stderr, "unknown option '%s'\n", option.c_str());
+            return 2;
+        }
     }
 
     ustring log_path = Service::GetUserInstallPath() + "/engine.log";
@@ -80,7 +156,6 @@ int main(int argc, char** argv)
         },
         Qt::DirectConnection);
 
-    std::unique_ptr<Service> service(swap_with ? new SwappingService(swap_with) : new LinuxService);
     if (strcmp(command, "stop") == 0) {
         service->StopService();
     } else if (strcmp(command, "decide") == 0) {

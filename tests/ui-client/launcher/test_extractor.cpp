@@ -114,14 +114,18 @@ TEST_F(ExtractorTest, EmptyMissingOrUnsetSourceFails)
 
 TEST_F(ExtractorTest, DotDotIsRefusedAndAbsoluteNamesStayInside)
 {
+    // Refused by the count pass already, before anything is written.
     EXPECT_EQ(Extract(ArchiveBuilder().File("/etc/x", "abs").File("a", "a").File("../evil", "e").File("z", "z"),
                       ArchiveBuilder::TarGz), -1);
+    EXPECT_TRUE(extractor.PackageAtFault());
+    EXPECT_FALSE(PathExists(tmp.Path("evil")));
+    EXPECT_TRUE(SnapshotTree(target).empty());
+    EXPECT_EQ(log->Count("refusing entry '../evil': it leaves the target folder"), 1);
+    EXPECT_TRUE(progress.empty());
+
+    EXPECT_EQ(Extract(ArchiveBuilder().File("/etc/x", "abs").File("a", "a"), ArchiveBuilder::TarGz), 0);
     EXPECT_EQ(ReadFile(target + "/etc/x"), "abs");
     EXPECT_TRUE(PathExists(target + "/a"));
-    EXPECT_FALSE(PathExists(tmp.Path("evil")));
-    EXPECT_FALSE(PathExists(target + "/z"));
-    EXPECT_EQ(log->Count("archive_read_extract2 failed: '"), 1);
-    EXPECT_EQ(progress.size(), 2u);
 }
 
 TEST_F(ExtractorTest, HardLinkTargetIsInsideTheNewCopy)

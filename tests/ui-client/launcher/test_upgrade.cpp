@@ -169,11 +169,12 @@ TEST_F(FreshInstallTest, InterruptedOrFailedFirstInstallIsRedone)
     EXPECT_EQ(CountLines(Run().out, "need=1 result=0"), 1);
     ExpectFreshCopy(1300);
 
-    // A failure during the extraction leaves no partial copy behind.
+    // A package that cannot install leaves no partial copy behind: the
+    // check refuses it before anything is created.
     RemoveTree(app);
     ASSERT_TRUE(Package(1300).File("../../escaped", "x").Write(package, ArchiveBuilder::TarGz));
     EXPECT_EQ(CountLines(Run().out, "need=1 result=-1"), 1);
-    EXPECT_EQ(LogCount("Failed to extract package, and no old installation to rollback"), 1);
+    EXPECT_EQ(LogCount("it leaves the target folder"), 1);
     EXPECT_FALSE(PathExists(app));
     InstallPackage(1300);
     EXPECT_EQ(CountLines(Run().out, "need=1 result=0"), 1);
@@ -440,21 +441,56 @@ TEST_F(UpgradeTest, DamagedPackagesAreRefusedBeforeTheClientIsStopped)
     EXPECT_FALSE(PathExists(tree + "/package.rejected"));
 }
 
-// A package installed after the check is not extracted unchecked; the next
-// run checks and installs it.
-TEST_F(UpgradeTest, PackageReplacedAfterItsCheckIsLeftForTheNextRun)
+// The administrator's package manager replaces the package and its checksum
+// file, each written beside its place and renamed over it, or a copy tool
+// writes into the package file itself, while a run reads it. What is
+// installed is exactly what was checked, and a rejection names exactly the
+// pair of files that was compared.
+TEST_F(UpgradeTest, PackageReplacedWhileARunReadsItIsNeverInstalledUnchecked)
 {
-    InstallPackage(1300);
-    InstallCopy(1200);
-    ASSERT_TRUE(Package(1300).File("share/extra", "x").Write(tmp.Path("other.vpk"), ArchiveBuilder::TarGz));
-    auto before = SnapshotTree(app);
-    EXPECT_EQ(CountLines(Run({"run", "--swap-package-on-stop", tmp.Path("other.vpk")}).out,
-                         "need=1 result=-1"), 1);
-    EXPECT_EQ(LogCount("changed after it was checked"), 1);
-    EXPECT_EQ(SnapshotTree(app), before);
-    EXPECT_FALSE(PathExists(tree + "/package.rejected"));
-    EXPECT_EQ(CountLines(Run().out, "need=1 result=0"), 1);
-    EXPECT_EQ(ReadFile(app + "/share/extra"), "x");
+    const std::string other = tmp.Path("other.vpk");
+    const std::string matching = tmp.Path("matching.sha256");
+    struct Case {
+        const char* name;
+        std::vector<std::string> args;
+        const char* first;     // the result of the run that meets the change
+        bool extra_installed;  // by that run
+    } cases[] = {
+        {"renamed over after the check", {"run", "--swap-package-on-stop", other}, "need=1 result=0", false},
+        {"written into after the check", {"run", "--overwrite-package-on-stop", other}, "need=1 result=-1", false},
+        {"checksum completed during the check", {"run", "--swap-checksum-on-check", matching},
+         "need=1 result=-1", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        InstallPackage(1300);
+        InstallCopy(1200);
+        RemoveTree(tree + "/package.rejected");
+        const ArchiveBuilder extra = Package(1300).File("share/extra", "x");
+        ASSERT_TRUE(extra.Write(other, ArchiveBuilder::TarGz));
+        ASSERT_TRUE(WriteFile(matching, Sha256Line(ReadFile(other))));
+        if (c.args[1] == "--swap-checksum-on-check") {
+            // The new package is in place, its checksum file not yet.
+            ASSERT_TRUE(WriteFile(package + ".sha256", Sha256Line(ReadFile(package))));
+            ASSERT_EQ(rename(other.c_str(), package.c_str()), 0);
+        }
+        auto before = SnapshotTree(app);
+        EXPECT_EQ(CountLines(Run(c.args).out, c.first), 1);
+        EXPECT_EQ(PathExists(app + "/share/extra"), c.extra_installed);
+        if (std::string(c.first) == "need=1 result=-1") {
+            EXPECT_EQ(SnapshotTree(app), before);
+            // The next run checks what is there now, and installs it.
+            EXPECT_EQ(CountLines(Run().out, "need=1 result=0"), 1);
+            EXPECT_EQ(ReadFile(app + "/share/extra"), "x");
+        } else {
+            EXPECT_EQ(CountLines(Run().out, "need=0 result=0"), 1);
+        }
+        EXPECT_FALSE(PathExists(tree + "/package.rejected"));
+        EXPECT_EQ(Backups(), 0);
+    }
+    EXPECT_EQ(LogCount("was written to after it was checked"), 1);
+    EXPECT_EQ(LogCount("does not match its checksum"), 1);
+    EXPECT_EQ(LogCount("was found defective before"), 0);
 }
 
 // A copy that the next run would upgrade again, or that cannot start, must
@@ -509,36 +545,101 @@ TEST_F(UpgradeTest, SpecialFilesInThePackageAreRefused)
     EXPECT_EQ(LogCount("local appdata exist"), 0);  // refused before the client is stopped
 }
 
-// On a full disk the extractor's error and the rollback are logged while
-// nothing can be written; they must still reach the log once the rollback
-// has freed the space. The home folder is a small tmpfs of a private mount
-// namespace (root only); the result is copied out before it goes away.
+// A home folder without room for the new copy: a copy that cannot fit is
+// not begun (the client keeps running), and a disk that fills up during the
+// extraction ends in the rollback, whose cause must still reach the log once
+// the rollback has freed the space. The home folder is a small tmpfs of a
+// private mount namespace (root only); the result is copied out before it
+// goes away.
 TEST_F(UpgradeTest, CauseOfAFailureOnAFullDiskReachesTheLog)
 {
-    InstallPackage(1300);
-    InstallCopy(1200);
-    auto before = SnapshotTree(app);
-    const std::string saved = tmp.Path("saved-home");
-    const std::string out = tmp.Path("out");
-    ASSERT_TRUE(MakeDirs(out));
-    const std::string script =
-        "set -e; cp -a \"$HOME\" \"$SAVED\"; mount -t tmpfs -o size=160k tmpfs \"$HOME\"; "
-        "cp -a \"$SAVED\"/. \"$HOME\"/; \"$DRIVER\" run || true; cp -a \"$HOME\"/. \"$OUT\"/";
-    ProcessResult r = RunProcess("/usr/bin/unshare", {"unshare", "-m", "sh", "-c", script},
-                                 {{"HOME", box->Home()}, {"SAVED", saved}, {"OUT", out},
-                                  {"DRIVER", box->Executable()}, {"QT_QPA_PLATFORM", "offscreen"}},
-                                 60);
-    if (r.exit_code != 0 && CountLines(r.err, "ermission") + CountLines(r.err, "not permitted") > 0) {
-        GTEST_SKIP() << "needs a mount namespace of its own (root): " << r.err;
+    struct Case {
+        const char* size;
+        const char* driver_args;
+        const char* cause;
+        int rollbacks;
+    } cases[] = {
+        {"160k", "run", "not enough room for the new copy in", 0},
+        {"2m", "run --fill-home-on-stop", "No space left on device", 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.driver_args);
+        InstallPackage(1300);
+        InstallCopy(1200);
+        auto before = SnapshotTree(app);
+        const std::string saved = tmp.Path(std::string("saved-home-") + c.size);
+        const std::string out = tmp.Path(std::string("out-") + c.size);
+        ASSERT_TRUE(MakeDirs(out));
+        const std::string script =
+            "set -e; cp -a \"$HOME\" \"$SAVED\"; mount -t tmpfs -o size=$SIZE tmpfs \"$HOME\"; "
+            "cp -a \"$SAVED\"/. \"$HOME\"/; \"$DRIVER\" $ARGS || true; rm -f \"$HOME/filler\"; "
+            "cp -a \"$HOME\"/. \"$OUT\"/";
+        ProcessResult r = RunProcess("/usr/bin/unshare", {"unshare", "-m", "sh", "-c", script},
+                                     {{"HOME", box->Home()}, {"SAVED", saved}, {"OUT", out}, {"SIZE", c.size},
+                                      {"ARGS", c.driver_args}, {"DRIVER", box->Executable()},
+                                      {"QT_QPA_PLATFORM", "offscreen"}},
+                                     60);
+        if (r.exit_code != 0 && CountLines(r.err, "ermission") + CountLines(r.err, "not permitted") > 0) {
+            GTEST_SKIP() << "needs a mount namespace of its own (root): " << r.err;
+        }
+        ASSERT_EQ(r.exit_code, 0) << r.err;
+        EXPECT_EQ(CountLines(r.out, "need=1 result=-1"), 1) << r.out;
+        EXPECT_EQ(SnapshotTree(out + "/.SkyletBackup/Skylet.app"), before);
+        const std::string log = ReadFile(out + "/engine.log");
+        EXPECT_GE(CountLines(log, c.cause), 1) << log;
+        EXPECT_EQ(CountLines(log, "Failed to extract package, rollback to old installation"), c.rollbacks) << log;
+        // A full disk is the machine's fault, not the package's: the next run tries again.
+        EXPECT_FALSE(PathExists(out + "/.SkyletBackup/package.rejected"));
     }
-    ASSERT_EQ(r.exit_code, 0) << r.err;
-    EXPECT_EQ(CountLines(r.out, "need=1 result=-1"), 1) << r.out;
-    EXPECT_EQ(SnapshotTree(out + "/.SkyletBackup/Skylet.app"), before);
-    const std::string log = ReadFile(out + "/engine.log");
-    EXPECT_GE(CountLines(log, "No space left on device"), 1) << log;
-    EXPECT_EQ(CountLines(log, "Failed to extract package, rollback to old installation"), 1) << log;
-    // A full disk is the machine's fault, not the package's: the next run tries again.
-    EXPECT_FALSE(PathExists(out + "/.SkyletBackup/package.rejected"));
+}
+
+// A package that makes the archive library stop returning must not keep the
+// login from its client. The preloaded library makes the first reading of
+// the package (the check) or the second (the extraction) block for good.
+TEST_F(UpgradeTest, ReadingThatMakesNoProgressIsStoppedAndTheClientStarted)
+{
+    auto stall = [this](const char* pass, const std::string& counter) {
+        return std::map<std::string, std::string>{{"LD_PRELOAD", STALL_READ_PRELOAD},
+                                                  {"ASAN_OPTIONS", "verify_asan_link_order=0"},
+                                                  {"SKYLET_STALL_PASS", pass},
+                                                  {"SKYLET_STALL_COUNTER", counter}};
+    };
+    struct Case {
+        const char* reading;
+        const char* pass;
+        int rollbacks;
+    } cases[] = {{"checked", "1", 0}, {"extracted", "2", 1}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.reading);
+        InstallPackage(1300);
+        InstallCopy(1200);
+        RemoveTree(tree + "/package.rejected");
+        unlink((box->Home() + "/started").c_str());
+        auto before = SnapshotTree(app);
+        const int rollbacks = LogCount("rollback to old installation");
+        ProcessResult r = box->Run({"run", "--stall-limit", "1"}, stall(c.pass, tmp.Path(c.reading)), 60);
+        EXPECT_FALSE(r.timed_out);
+        EXPECT_EQ(r.exit_code, 0) << r.err;
+        EXPECT_EQ(CountLines(r.out, "need=1 result=-1"), 1) << r.out;
+        EXPECT_EQ(LogCount(std::string("made no progress for 1 s while it was ") + c.reading), 1);
+        EXPECT_EQ(LogCount("rollback to old installation"), rollbacks + c.rollbacks);
+        EXPECT_EQ(SnapshotTree(app), before);
+        EXPECT_EQ(Backups(), 0);
+        EXPECT_EQ(ReadFile(box->Home() + "/started"), "old\n");
+        EXPECT_EQ(CountLines(Run({"decide"}).out, "need=0"), 1);  // remembered as rejected
+    }
+
+    // A run killed while it checks leaves the check's record: one such run
+    // costs nothing, a second one rejects the package.
+    InstallPackage(1300);
+    RemoveTree(tree + "/package.rejected");
+    for (int killed = 1; killed <= 2; ++killed) {
+        ProcessResult r = box->Run({"run"}, stall("1", tmp.Path("killed-" + std::to_string(killed))), 5);
+        EXPECT_TRUE(r.timed_out);
+        EXPECT_EQ(CountLines(Run({"decide"}).out, killed == 1 ? "need=1" : "need=0"), 1);
+    }
+    EXPECT_EQ(SnapshotTree(app), SnapshotTree(app));
+    EXPECT_EQ(Backups(), 0);
 }
 
 TEST_F(UpgradeTest, TakenBackupNamesAreSkippedAndAllRemoved)
@@ -590,9 +691,9 @@ TEST_F(UpgradeTest, BadPackagesRollBackByteForByte)
         EXPECT_FALSE(PathExists(tree + "/escaped"));
         RemoveTree(tree + "/package.rejected");
     }
-    // Only the escaping entry shows up after the copy was moved; the others
-    // are caught before anything of the user's is touched.
-    EXPECT_EQ(LogCount("Failed to extract package, rollback to old installation"), 1);
+    // Every one is caught before anything of the user's is touched.
+    EXPECT_EQ(LogCount("Failed to extract package, rollback to old installation"), 0);
+    EXPECT_EQ(LogCount("local appdata exist"), 0);
 }
 
 TEST_F(UpgradeTest, InterruptedUpgradeIsRedoneByTheNextRun)
