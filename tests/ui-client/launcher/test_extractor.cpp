@@ -3,7 +3,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <clocale>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -317,6 +319,113 @@ TEST_F(ExtractorTest, FailuresNameTheirCauseAndWhomTheyBlame)
     EXPECT_FALSE(extractor.PackageAtFault());
     EXPECT_EQ(log->Count("cannot open the package: No such file or directory"), 1);
     EXPECT_EQ(log->Count("(null)"), 0);
+}
+
+// The check before an upgrade must accept exactly what the extraction
+// installs, and find damaged entry data before anything is written: it reads
+// every entry's data, seekable where the format needs it.
+TEST_F(ExtractorTest, ScanAcceptsExactlyWhatExtractInstalls)
+{
+    const ArchiveBuilder builder =
+        ArchiveBuilder().Dir("bin").File("bin/client", Noise(200000), 0755).File("INFO", "[Version]\n");
+    auto flip_middle = [](std::string bytes) {
+        bytes[bytes.size() / 2] ^= 0x20;
+        return bytes;
+    };
+    struct Case {
+        const char* name;
+        ArchiveBuilder::Format format;
+        std::function<std::string(std::string)> change;
+        int result;
+        const char* log;
+    } cases[] = {
+        {"7z", ArchiveBuilder::SevenZip, [](std::string b) { return b; }, 0, nullptr},
+        {"zip behind a stub", ArchiveBuilder::Zip, [](std::string b) { return std::string(4096, 'M') + b; }, 0,
+         nullptr},
+        {"gzip with bytes after its last member", ArchiveBuilder::TarGz,
+         [](std::string b) { return b + std::string("junk\0\0\0", 7); }, 0, "7 bytes after its last gzip member"},
+        {"zip with a damaged entry", ArchiveBuilder::Zip, flip_middle, -1, "cannot read entry 'bin/client'"},
+        {"7z with a damaged entry", ArchiveBuilder::SevenZip, flip_middle, -1, "cannot read entry 'bin/client'"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(builder.Write(package, c.format));
+        ASSERT_TRUE(WriteFile(package, c.change(ReadFile(package))));
+        const int logged = c.log ? log->Count(c.log) : 0;
+        Extractor::ScanResult scan;
+        EXPECT_EQ(Fresh().Scan(scan), c.result);
+        EXPECT_EQ(extractor.PackageAtFault(), c.result != 0);
+        // The extraction, not preceded by a count of its own, agrees.
+        RemoveTree(target);
+        extractor.SetKnownTotal(3);
+        EXPECT_EQ(extractor.Extract(), c.result);
+        if (c.result == 0) {
+            EXPECT_EQ(scan.entries, 3);
+            EXPECT_EQ(ReadFile(target + "/bin/client"), Noise(200000));
+        }
+        if (c.log) {
+            EXPECT_GT(log->Count(c.log), logged);
+        }
+    }
+}
+
+// libarchive converts names to the current locale's character set, which
+// under "C" holds no non-ASCII name: what installs must not depend on the
+// user's locale.
+TEST_F(ExtractorTest, NamesAreTheSameUnderEveryLocale)
+{
+    const std::string name = "share/na\xc3\xafve-\xc3\xbc.txt";
+    const std::string saved = setlocale(LC_ALL, nullptr);
+    for (auto format : {ArchiveBuilder::PaxUtf8, ArchiveBuilder::Zip, ArchiveBuilder::SevenZip}) {
+        for (const char* locale : {"C", "POSIX", "C.UTF-8", "tr_TR.UTF-8"}) {
+            SCOPED_TRACE(std::to_string(format) + " under " + locale);
+            ASSERT_TRUE(ArchiveBuilder().File(name, "u").File("INFO", "i").Write(package, format));
+            if (!setlocale(LC_ALL, locale)) {
+                continue;  // not generated on this machine
+            }
+            Extractor::ScanResult scan;
+            EXPECT_EQ(Fresh().Scan(scan), 0);
+            RemoveTree(target);
+            EXPECT_EQ(extractor.Extract(), 0);
+            setlocale(LC_ALL, saved.c_str());
+            EXPECT_EQ(ReadFile(target + "/" + name), "u");
+        }
+    }
+    setlocale(LC_ALL, saved.c_str());
+}
+
+// A folder has the mode of its last entry, wherever that stands, as
+// `bsdtar -xp` gives it (under the umask); the copy's top folder keeps the
+// mode its maker gave it. An entry without a name is malformed.
+TEST_F(ExtractorTest, FoldersTakeTheModeOfTheirLastEntry)
+{
+    const mode_t saved_umask = umask(022);
+    struct Case {
+        const char* name;
+        ArchiveBuilder package;
+        const char* folder;
+        mode_t mode;
+    } cases[] = {
+        {"entry after its contents", ArchiveBuilder().File("d/f", "1").Dir("d", 0750), "d", 0750},
+        {"entry twice", ArchiveBuilder().Dir("d", 0700).File("d/f", "1").Dir("d", 0751), "d", 0751},
+        {"read-only, with contents", ArchiveBuilder().Dir("d", 0555).File("d/f", "1"), "d", 0555},
+        {"under the umask", ArchiveBuilder().Dir("d", 0777).File("d/e/f", "1").Dir("d/e", 0500), "d", 0755},
+        {"the top folder", ArchiveBuilder().Dir(".", 0700).File("f", "1"), "", 0711},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        RemoveTree(target);
+        ASSERT_EQ(mkdir(target.c_str(), 0711), 0);
+        ASSERT_EQ(chmod(target.c_str(), 0711), 0);
+        EXPECT_EQ(Extract(c.package, ArchiveBuilder::TarGz), 0);
+        struct stat st;
+        ASSERT_EQ(stat((target + "/" + c.folder).c_str(), &st), 0);
+        EXPECT_EQ(st.st_mode & 07777, c.mode);
+    }
+    EXPECT_EQ(Extract(ArchiveBuilder().File("a", "a").File("", "x"), ArchiveBuilder::TarGz), -1);
+    EXPECT_TRUE(extractor.PackageAtFault());
+    EXPECT_EQ(log->Count("refusing entry 2: it has no name"), 1);
+    umask(saved_umask);
 }
 
 }  // namespace
