@@ -46,6 +46,16 @@ public:
                           int rotate_cnt);
     static void Destroy();
 
+    // How this process logs: what a helper process it starts passes to its
+    // own Initialize, so that both write one log with the same levels.
+    struct Setup {
+        Type type = STDERR_LOGGER;
+        ustring log_path;
+        ustring level_path;
+        int rotate_cnt = 50;
+    };
+    static Setup CurrentSetup();
+
     static void LogMsg(Logger::Level level, const ustring& comp, const char* fmt, ...)
         __attribute__((format(printf, 3, 4)));
     static void LogMsg2(Logger::Level level, const ustring& comp, const char* fmt, va_list args)
@@ -71,6 +81,7 @@ private:
     static int* log_size;
     static int rotate_cnt;
     static ustring log_path;
+    static ustring log_level_path;
     static pthread_mutex_t* log_lock;
     static uint64_t* log_rotated_count_shared;
     static uint64_t log_rotated_count_private;

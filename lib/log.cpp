@@ -219,6 +219,7 @@ FILE* Logger::log_fp = stderr;
 int* Logger::log_size = nullptr;
 int Logger::rotate_cnt = 50;
 ustring Logger::log_path;
+ustring Logger::log_level_path;
 pthread_mutex_t* Logger::log_lock = nullptr;
 uint64_t* Logger::log_rotated_count_shared = nullptr;
 uint64_t Logger::log_rotated_count_private = 0;
@@ -279,10 +280,21 @@ int Logger::Initialize(Logger::Type type, const ustring& new_log_path, const ust
 
     ForgetKept();
     log_type = type;
+    log_level_path = level_path;
     *log_rotated_count_shared = 0;
     log_rotated_count_private = 0;
     log_initialized = true;
     return 0;
+}
+
+Logger::Setup Logger::CurrentSetup()
+{
+    Setup setup;
+    setup.type = log_type;
+    setup.log_path = log_path;
+    setup.level_path = log_level_path;
+    setup.rotate_cnt = rotate_cnt;
+    return setup;
 }
 
 void Logger::Destroy()
@@ -431,14 +443,6 @@ void Logger::ReloadLogFile()
 
 void Logger::InitializeLock()
 {
-    // A process forked while another thread writes an entry would inherit
-    // the lock held for good, and its first entry would never return: hold
-    // the lock across fork() so that both sides start with it free.
-    static const int fork_guard = pthread_atfork(
-        [] { if (log_lock != nullptr) pthread_mutex_lock(log_lock); },
-        [] { if (log_lock != nullptr) pthread_mutex_unlock(log_lock); },
-        [] { if (log_lock != nullptr) pthread_mutex_unlock(log_lock); });
-    (void)fork_guard;
     if (log_lock != nullptr)
         return;
     log_lock = new (std::nothrow) pthread_mutex_t;

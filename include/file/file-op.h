@@ -85,8 +85,10 @@ int FSCopy(const ustring& src, const ustring& dst, bool isDelOrigin);
 // refused (-3) and stay where they are.
 int FSRename(const ustring& from, const ustring& to, bool do_case_check = false);
 // Removes an entry and everything below it, however deep, never following
-// links out of the tree. 0 (also for a missing path); -1; -3 (failed
-// part-way, or a folder that cannot be listed).
+// links out of the tree. A folder of the user's that lacks read, write or
+// search permission for its owner gets them before it is emptied, so the
+// modes a package gave its folders never keep them from going. 0 (also for a
+// missing path); -1; -3 (failed part-way, or a folder that cannot be listed).
 int FSRemove(const ustring& path, bool allowundo = false);
 
 int FSOpenDir(const ustring& path, int flag, DIR_HANDLE& dh);

@@ -523,13 +523,9 @@ int Service::CheckedPackageUnchanged(const char* when)
 int Service::ScanPackage(const std::string& expected_sha256)
 {
     const ustring package = GetPackagePath();
-    Extractor extractor;
-    extractor.SetSource(package);
-    extractor.SetSourceFd(package_fd);
-    extractor.SetTarget(per_user_install_path);
     Extractor::ScanResult scan;
-    ReadingProcess reading(package, stall_limit_seconds);
-    const ReadingProcess::Outcome outcome = reading.Scan(extractor, !expected_sha256.empty(), scan);
+    ReadingProcess reading(package_fd, package, stall_limit_seconds);
+    const ReadingProcess::Outcome outcome = reading.Scan(!expected_sha256.empty(), scan);
     PackageChecked();
     if (outcome != ReadingProcess::Done) {
         package_at_fault = reading.PackageAtFault();
@@ -619,14 +615,9 @@ int Service::ExtractPackage()
     if (CheckedPackageUnchanged("after it was checked") != 0) {
         return -1;
     }
-    Extractor extractor;
-    extractor.SetSource(source);
-    extractor.SetSourceFd(package_fd);
-    extractor.SetTarget(target);
-    extractor.SetKnownTotal(package_entries);
     Notify_Adapter::GetInstance().UpdateDialogText(StrTable::LoadStr(StrTable::desc_skyl_env_preparing));
-    ReadingProcess reading(source, stall_limit_seconds);
-    if (reading.Extract(extractor) != ReadingProcess::Done) {
+    ReadingProcess reading(package_fd, source, stall_limit_seconds);
+    if (reading.Extract(target, package_entries) != ReadingProcess::Done) {
         package_at_fault = reading.PackageAtFault();
         return -1;
     }

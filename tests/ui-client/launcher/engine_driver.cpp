@@ -36,6 +36,7 @@
 #include "adapter.h"
 #include "linux/linux-service.h"
 #include "log.h"
+#include "reading-process.h"
 #include "texts/strtab.h"
 
 namespace {
@@ -102,6 +103,10 @@ private:
 
 int main(int argc, char** argv)
 {
+    const int reading = ReadingProcess::RunIfAsked(argc, argv);
+    if (reading >= 0) {
+        return reading;
+    }
     QCoreApplication app(argc, argv);
     if (argc < 2) {
         fprintf(stderr, "usage: engine_driver run|decide|stop [options]\n");
