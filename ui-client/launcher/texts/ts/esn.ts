@@ -497,7 +497,7 @@
     </message>
     <message>
         <source>Connect through the FarLink relay</source>
-        <translation>Conectar mediante el relé de FarLink</translation>
+        <translation>Conectar mediante el servidor de retransmisión de FarLink</translation>
     </message>
     <message>
         <source>Account</source>

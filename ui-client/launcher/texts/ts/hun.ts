@@ -361,7 +361,7 @@
     </message>
     <message>
         <source>Enter 0 to back up files of any size.</source>
-        <translation>Adjon meg 0-t, ha bármilyen méretű fájlról készüljön biztonsági mentés.</translation>
+        <translation>Ha bármilyen méretű fájlról szeretne biztonsági mentést készíteni, adja meg a 0 értéket.</translation>
     </message>
     <message>
         <source>An unexpected error occurred.</source>

@@ -369,7 +369,7 @@
     </message>
     <message>
         <source>Skylet Backup could not be initialized.</source>
-        <translation>Skylet Backup kunde inte initieras.</translation>
+        <translation>Skylet Backup kunde inte initialiseras.</translation>
     </message>
     <message>
         <source>The backup task on the server does not belong to this computer.</source>

@@ -105,7 +105,7 @@
     </message>
     <message>
         <source>Use a monochrome tray icon</source>
-        <translation>Tek renkli tepsi simgesi kullan</translation>
+        <translation>Tek renkli bildirim alanı simgesi kullan</translation>
     </message>
     <message>
         <source>The shared folder on the server is not mounted.</source>
