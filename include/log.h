@@ -1,5 +1,8 @@
 // Logger: the process-wide logger (static members only, never instantiated).
 //
+// Place in the foundation: above the string type and Config, through which
+// it reads its level file; the logging file operations sit above it.
+//
 // One destination at a time, a per-component level filter read from a level
 // file, a local time stamp in front of every entry, byte-counted rotation of
 // the log file, and a process-private mutex so that entries never interleave.

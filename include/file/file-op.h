@@ -1,5 +1,10 @@
 // File operations: free functions over POSIX calls.
 //
+// Place in the foundation: above the string type. The state-file reader at
+// the end (lib/file/state-file.cpp) logs nothing and is all that Config, and
+// through Config the logger, use of this file; everything else here logs,
+// so it sits above the logger and nothing below the logger may call it.
+//
 // Paths are ustrings, used unchanged ("/" separator, no normalisation).
 // Results are 0 for success and negative codes per function; every failure
 // is logged once under "file_op_debug". Nothing here throws, keeps state, or

@@ -69,6 +69,19 @@ bool SplitEntryPath(const char* path, std::vector<std::string>& parts)
     return true;
 }
 
+// The first `count` components of a split path, joined again.
+std::string JoinParts(const std::vector<std::string>& parts, size_t count)
+{
+    std::string joined;
+    for (size_t i = 0; i < count; ++i) {
+        if (i) {
+            joined += '/';
+        }
+        joined += parts[i];
+    }
+    return joined;
+}
+
 // Refuses entries that would be written through a symbolic link below the
 // target folder, whether the archive planted the link earlier or it was
 // already there. Folders proven to be real folders are remembered, so a
@@ -110,17 +123,7 @@ public:
     }
 
 private:
-    std::string Join(size_t count) const
-    {
-        std::string joined;
-        for (size_t i = 0; i < count; ++i) {
-            if (i) {
-                joined += '/';
-            }
-            joined += parts[i];
-        }
-        return joined;
-    }
+    std::string Join(size_t count) const { return JoinParts(parts, count); }
 
     // Verifies the first `count` components of `parts` as folders that are
     // not links. A missing component is fine: the writer creates it, and
@@ -389,18 +392,6 @@ Step RefuseSpecialFile(archive_entry* entry)
     default:
         return Step::Ok;
     }
-}
-
-std::string JoinParts(const std::vector<std::string>& parts, size_t count)
-{
-    std::string joined;
-    for (size_t i = 0; i < count; ++i) {
-        if (i) {
-            joined += '/';
-        }
-        joined += parts[i];
-    }
-    return joined;
 }
 
 // The rules every entry must pass, judged from the archive alone, so that the
