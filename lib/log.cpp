@@ -209,6 +209,60 @@ bool WriteKept(int fd, size_t* written)
     }
 }
 
+// The level up to which entries of `comp` are logged; L_WARNING for a
+// component the level file does not name.
+int ComponentLevel(const std::map<ustring, int>& levels, const ustring& comp)
+{
+    auto it = levels.find(comp);
+    return it != levels.end() ? it->second : Logger::L_WARNING;
+}
+
+// Formats an entry and writes it to a stream in one write. The log file
+// first gets the entries it could not take before, and keeps what it cannot
+// take now. Returns the bytes the log file took (only they count towards
+// rotation; 0 for the standard streams), or -1 on a format error.
+int WriteToStream(bool is_log_file, FILE* fp, const char* fmt, va_list args)
+{
+    size_t size = 0;
+    char* entry = FormatEntry(fmt, args, &size);
+    if (entry == nullptr)
+        return -1;
+    // Whatever the program printed to the stream itself goes out first.
+    fflush(fp);
+    const int fd = fileno(fp);
+    int written = 0;
+    if (!is_log_file) {
+        WriteEntry(fd, entry, size);
+    } else {
+        size_t out = 0;
+        const size_t n = WriteKept(fd, &out) ? WriteEntry(fd, entry, size) : 0;
+        if (n < size)
+            Keep(entry, size, n);
+        out += n;
+        written = out > INT_MAX ? INT_MAX : static_cast<int>(out);
+    }
+    free(entry);
+    return written;
+}
+
+// Sends an entry to the destination of `type`. What WriteToStream returns;
+// 0 for syslog and for a stream that is gone.
+int WriteToDestination(Logger::Type type, FILE* fp, const char* fmt, va_list args)
+{
+    switch (type) {
+    case Logger::SYSLOG_LOGGER:
+        vsyslog(LOG_ERR, fmt, args);
+        return 0;
+    case Logger::STDOUT_LOGGER:
+    case Logger::STDERR_LOGGER:
+    case Logger::FILE_LOGGER:
+        return fp != nullptr ? WriteToStream(type == Logger::FILE_LOGGER, fp, fmt, args) : 0;
+    default:
+        vfprintf(stderr, fmt, args);
+        return 0;
+    }
+}
+
 }  // namespace
 
 // Start state: enabled, console-like destination on standard error, every
@@ -339,11 +393,7 @@ void Logger::LogMsg2(Logger::Level level, const ustring& comp, const char* fmt, 
         log_rotated_count_private = *log_rotated_count_shared;
     }
 
-    int comp_level = L_WARNING;
-    auto it = log_level.find(comp);
-    if (it != log_level.end())
-        comp_level = it->second;
-    if (static_cast<int>(level) > comp_level) {
+    if (static_cast<int>(level) > ComponentLevel(log_level, comp)) {
         Unlock();
         return;
     }
@@ -354,42 +404,7 @@ void Logger::LogMsg2(Logger::Level level, const ustring& comp, const char* fmt, 
         *log_size = 0;
     }
 
-    int written = 0;
-    switch (log_type) {
-    case SYSLOG_LOGGER:
-        vsyslog(LOG_ERR, fmt, args);
-        break;
-    case STDOUT_LOGGER:
-    case STDERR_LOGGER:
-    case FILE_LOGGER:
-        if (log_fp != nullptr) {
-            size_t size = 0;
-            char* entry = FormatEntry(fmt, args, &size);
-            if (entry == nullptr) {
-                written = -1;
-                break;
-            }
-            // Whatever the program printed to the stream itself goes out first.
-            fflush(log_fp);
-            const int fd = fileno(log_fp);
-            if (log_type != FILE_LOGGER) {
-                WriteEntry(fd, entry, size);
-            } else {
-                // Only what reaches the file counts towards rotation.
-                size_t out = 0;
-                const size_t n = WriteKept(fd, &out) ? WriteEntry(fd, entry, size) : 0;
-                if (n < size)
-                    Keep(entry, size, n);
-                out += n;
-                written = out > INT_MAX ? INT_MAX : static_cast<int>(out);
-            }
-            free(entry);
-        }
-        break;
-    default:
-        vfprintf(stderr, fmt, args);
-        break;
-    }
+    const int written = WriteToDestination(log_type, log_fp, fmt, args);
 
     if (log_type == FILE_LOGGER && log_size != nullptr && written >= 0 && *log_size >= 0) {
         *log_size = written > INT_MAX - *log_size ? kRotateThreshold + 1 : *log_size + written;

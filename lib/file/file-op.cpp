@@ -80,6 +80,65 @@ int WriteAll(int fd, const char* buf, size_t len)
     return 0;
 }
 
+// Empties the opened destination of a copy, unless it is the source itself.
+// 0, or -1 (logged).
+int EmptyCopyDestination(int in, int out, const ustring& src, const ustring& dst)
+{
+    struct stat inSt;
+    struct stat outSt;
+    const bool outKnown = fstat(in, &inSt) == 0 && fstat(out, &outSt) == 0;
+    if (outKnown && inSt.st_dev == outSt.st_dev && inSt.st_ino == outSt.st_ino) {
+        Logger::LogMsg(Logger::L_ERR, kComp,
+                       "[ERROR] file-op(%d): CopyFile: '%s' and '%s' are the same file\n",
+                       __LINE__, src.c_str(), dst.c_str());
+        return -1;
+    }
+    // Only regular files take a truncation; pipes and devices refuse it.
+    if ((!outKnown || S_ISREG(outSt.st_mode)) && ftruncate(out, 0) != 0) {
+        int err = errno;
+        Logger::LogMsg(Logger::L_ERR, kComp,
+                       "[ERROR] file-op(%d): CopyFile: truncate(%s): %s (%d)\n", __LINE__,
+                       dst.c_str(), strerror(err), err);
+        return -1;
+    }
+    return 0;
+}
+
+// Copies the rest of `in` to `out` through one block of kCopyBlockSize.
+// 0; -1; -2 when the destination's disk or quota is full. Logged.
+int CopyBytes(int in, int out)
+{
+    char* buf = static_cast<char*>(malloc(kCopyBlockSize));
+    if (buf == nullptr) {
+        int err = errno;
+        Logger::LogMsg(Logger::L_ERR, kComp, "[ERROR] file-op(%d): FSCopy: malloc(%d): %s (%d)\n",
+                       __LINE__, static_cast<int>(kCopyBlockSize), strerror(err), err);
+        return -1;
+    }
+    int result = 0;
+    for (;;) {
+        ssize_t n = read(in, buf, kCopyBlockSize);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            int err = errno;
+            Logger::LogMsg(Logger::L_ERR, kComp, "[ERROR] file-op(%d): CopyFile: read: %s (%d)\n",
+                           __LINE__, strerror(err), err);
+            result = -1;
+            break;
+        }
+        if (n == 0) break;
+        int err = WriteAll(out, buf, static_cast<size_t>(n));
+        if (err != 0) {
+            Logger::LogMsg(Logger::L_ERR, kComp, "[ERROR] file-op(%d): CopyFile: write: %s (%d)\n",
+                           __LINE__, strerror(err), err);
+            result = (err == EDQUOT || err == ENOSPC) ? -2 : -1;
+            break;
+        }
+    }
+    free(buf);
+    return result;
+}
+
 // Moves a symbolic link to another file system by making a new one with the
 // same target; the old one goes only once the new one stands.
 int MoveLinkAcrossDevices(const ustring& from, const ustring& to)
@@ -223,6 +282,89 @@ DIR* OpenLevelToEmpty(int parent, const char* name, struct stat& st)
     return dp;
 }
 
+// Logs `what` for `leaf` in the deepest level (the level itself when null)
+// with errno's text, and gives up the walk: -3.
+int GiveUpRemoval(int line, const char* what, const ustring& top,
+                  std::vector<RemoveLevel>& levels, const char* leaf)
+{
+    int err = errno;
+    Logger::LogMsg(Logger::L_ERR, kComp, "[ERROR] file-op(%d): FSRemove: %s '%s'. %s\n", line,
+                   what, RemovePath(top, levels, leaf).c_str(), strerror(err));
+    CloseLevels(levels);
+    return -3;
+}
+
+// Removes entry `de` of the deepest level; a folder is not removed but
+// opened as the next level down, to be emptied first. An entry that went
+// away meanwhile is no failure. 0, or -3 once the walk is given up.
+int RemoveOrDescend(const ustring& top, std::vector<RemoveLevel>& levels, const dirent* de)
+{
+    RemoveLevel& cur = levels.back();
+    const int fd = dirfd(cur.dp);
+    struct stat st;
+    bool isDir = de->d_type == DT_DIR;
+    if (de->d_type == DT_UNKNOWN) {
+        if (fstatat(fd, de->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0) {
+            if (errno == ENOENT) return 0;
+            return GiveUpRemoval(__LINE__, "Failed to get info for", top, levels, de->d_name);
+        }
+        isDir = S_ISDIR(st.st_mode);
+    }
+    if (!isDir) {
+        if (unlinkat(fd, de->d_name, 0) != 0 && errno != ENOENT) {
+            return GiveUpRemoval(__LINE__, "Failed to remove", top, levels, de->d_name);
+        }
+        return 0;
+    }
+    DIR* child = OpenLevelToEmpty(fd, de->d_name, st);
+    if (child == nullptr) {
+        if (errno == ENOENT) return 0;
+        return GiveUpRemoval(__LINE__, "Failed to open directory", top, levels, de->d_name);
+    }
+    // Copied before a closedir below ends the life of `de`.
+    std::string name(de->d_name);
+    if (levels.size() >= kRemoveOpenLevels) {
+        // Everything listed so far is gone; the listing starts over
+        // when this folder is reopened.
+        closedir(cur.dp);
+        cur.dp = nullptr;
+    }
+    levels.push_back(RemoveLevel{std::move(name), child, st.st_dev, st.st_ino});
+    return 0;
+}
+
+// Removes the deepest level, emptied, from its parent and leaves it. 0, or
+// -3 once the walk is given up.
+int RemoveEmptiedLevel(const ustring& top, std::vector<RemoveLevel>& levels)
+{
+    RemoveLevel& cur = levels.back();
+    RemoveLevel& parent = levels[levels.size() - 2];
+    if (parent.dp == nullptr) {
+        // Back up through "..", and make sure it is still the folder we
+        // came down from, not one the tree was moved into meanwhile. Its
+        // mode was opened up on the way down, so nothing is changed here
+        // before it is known to be that folder.
+        struct stat st;
+        parent.dp = OpenLevel(dirfd(cur.dp), "..", st);
+        if (parent.dp == nullptr || st.st_dev != parent.dev || st.st_ino != parent.ino) {
+            int err = parent.dp == nullptr ? errno : 0;
+            Logger::LogMsg(Logger::L_ERR, kComp,
+                           "[ERROR] file-op(%d): FSRemove: Lost the parent of '%s'. %s\n",
+                           __LINE__, RemovePath(top, levels, nullptr).c_str(),
+                           err != 0 ? strerror(err) : "It was moved during the removal.");
+            CloseLevels(levels);
+            return -3;
+        }
+    }
+    closedir(cur.dp);
+    cur.dp = nullptr;
+    if (unlinkat(dirfd(parent.dp), cur.name.c_str(), AT_REMOVEDIR) != 0) {
+        return GiveUpRemoval(__LINE__, "Failed to remove directory", top, levels, nullptr);
+    }
+    levels.pop_back();
+    return 0;
+}
+
 // Empties and removes the folder `top` through descriptors, one level at a
 // time, so neither PATH_MAX nor the descriptor limit bounds the depth. Links
 // are removed, never entered. Stops at the first entry that cannot go.
@@ -239,77 +381,17 @@ int RemoveTree(const ustring& top)
         return -3;
     }
     levels.push_back(RemoveLevel{std::string(), topDp, st.st_dev, st.st_ino});
-    // Logs `what` for `leaf` in the deepest level (the level itself when
-    // null) with errno's text, and gives up the walk.
-    auto fail = [&](int line, const char* what, const char* leaf) {
-        int err = errno;
-        Logger::LogMsg(Logger::L_ERR, kComp, "[ERROR] file-op(%d): FSRemove: %s '%s'. %s\n", line,
-                       what, RemovePath(top, levels, leaf).c_str(), strerror(err));
-        CloseLevels(levels);
-        return -3;
-    };
 
     for (;;) {
-        RemoveLevel& cur = levels.back();
-        const int fd = dirfd(cur.dp);
         // A read error ends the listing like its end; removing the folder
         // then fails on whatever is left.
-        if (struct dirent* de = NextEntry(cur.dp)) {
+        if (struct dirent* de = NextEntry(levels.back().dp)) {
             if (IsDotOrDotDot(de->d_name)) continue;
-            bool isDir = de->d_type == DT_DIR;
-            if (de->d_type == DT_UNKNOWN) {
-                if (fstatat(fd, de->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0) {
-                    if (errno == ENOENT) continue;
-                    return fail(__LINE__, "Failed to get info for", de->d_name);
-                }
-                isDir = S_ISDIR(st.st_mode);
-            }
-            if (!isDir) {
-                if (unlinkat(fd, de->d_name, 0) != 0 && errno != ENOENT) {
-                    return fail(__LINE__, "Failed to remove", de->d_name);
-                }
-                continue;
-            }
-            DIR* child = OpenLevelToEmpty(fd, de->d_name, st);
-            if (child == nullptr) {
-                if (errno == ENOENT) continue;
-                return fail(__LINE__, "Failed to open directory", de->d_name);
-            }
-            std::string name(de->d_name);
-            if (levels.size() >= kRemoveOpenLevels) {
-                // Everything listed so far is gone; the listing starts over
-                // when this folder is reopened.
-                closedir(cur.dp);
-                cur.dp = nullptr;
-            }
-            levels.push_back(RemoveLevel{std::move(name), child, st.st_dev, st.st_ino});
+            if (RemoveOrDescend(top, levels, de) != 0) return -3;
             continue;
         }
-
         if (levels.size() == 1) break;
-        RemoveLevel& parent = levels[levels.size() - 2];
-        if (parent.dp == nullptr) {
-            // Back up through "..", and make sure it is still the folder we
-            // came down from, not one the tree was moved into meanwhile. Its
-            // mode was opened up on the way down, so nothing is changed here
-            // before it is known to be that folder.
-            parent.dp = OpenLevel(fd, "..", st);
-            if (parent.dp == nullptr || st.st_dev != parent.dev || st.st_ino != parent.ino) {
-                int err = parent.dp == nullptr ? errno : 0;
-                Logger::LogMsg(Logger::L_ERR, kComp,
-                               "[ERROR] file-op(%d): FSRemove: Lost the parent of '%s'. %s\n",
-                               __LINE__, RemovePath(top, levels, nullptr).c_str(),
-                               err != 0 ? strerror(err) : "It was moved during the removal.");
-                CloseLevels(levels);
-                return -3;
-            }
-        }
-        closedir(cur.dp);
-        cur.dp = nullptr;
-        if (unlinkat(dirfd(parent.dp), cur.name.c_str(), AT_REMOVEDIR) != 0) {
-            return fail(__LINE__, "Failed to remove directory", nullptr);
-        }
-        levels.pop_back();
+        if (RemoveEmptiedLevel(top, levels) != 0) return -3;
     }
     CloseLevels(levels);
 
@@ -499,70 +581,23 @@ int FSCopy(const ustring& src, const ustring& dst, bool isDelOrigin)
         close(in);
         return -1;
     }
-    struct stat inSt;
-    struct stat outSt;
-    const bool outKnown = fstat(in, &inSt) == 0 && fstat(out, &outSt) == 0;
-    if (outKnown && inSt.st_dev == outSt.st_dev && inSt.st_ino == outSt.st_ino) {
-        Logger::LogMsg(Logger::L_ERR, kComp,
-                       "[ERROR] file-op(%d): CopyFile: '%s' and '%s' are the same file\n",
-                       __LINE__, src.c_str(), dst.c_str());
-        close(in);
-        close(out);
-        return -1;
-    }
-    // Only regular files take a truncation; pipes and devices refuse it.
-    if ((!outKnown || S_ISREG(outSt.st_mode)) && ftruncate(out, 0) != 0) {
-        int err = errno;
-        Logger::LogMsg(Logger::L_ERR, kComp,
-                       "[ERROR] file-op(%d): CopyFile: truncate(%s): %s (%d)\n", __LINE__,
-                       dst.c_str(), strerror(err), err);
+    if (EmptyCopyDestination(in, out, src, dst) != 0) {
         close(in);
         close(out);
         return -1;
     }
 
-    int result = 0;
-    char* buf = static_cast<char*>(malloc(kCopyBlockSize));
-    if (buf == nullptr) {
+    int result = CopyBytes(in, out);
+    close(in);
+    if (result == 0 && isDelOrigin && unlink(src.c_str()) != 0) {
         int err = errno;
-        Logger::LogMsg(Logger::L_ERR, kComp, "[ERROR] file-op(%d): FSCopy: malloc(%d): %s (%d)\n",
-                       __LINE__, static_cast<int>(kCopyBlockSize), strerror(err), err);
-        close(in);
+        Logger::LogMsg(Logger::L_ERR, kComp,
+                       "[ERROR] file-op(%d): FSCopy: Failed to remove source '%s'. %s (%d)\n",
+                       __LINE__, src.c_str(), strerror(err), err);
         result = -1;
-    } else {
-        for (;;) {
-            ssize_t n = read(in, buf, kCopyBlockSize);
-            if (n < 0 && errno == EINTR) continue;
-            if (n < 0) {
-                int err = errno;
-                Logger::LogMsg(Logger::L_ERR, kComp,
-                               "[ERROR] file-op(%d): CopyFile: read: %s (%d)\n", __LINE__,
-                               strerror(err), err);
-                result = -1;
-                break;
-            }
-            if (n == 0) break;
-            int err = WriteAll(out, buf, static_cast<size_t>(n));
-            if (err != 0) {
-                Logger::LogMsg(Logger::L_ERR, kComp,
-                               "[ERROR] file-op(%d): CopyFile: write: %s (%d)\n", __LINE__,
-                               strerror(err), err);
-                result = (err == EDQUOT || err == ENOSPC) ? -2 : -1;
-                break;
-            }
-        }
-        close(in);
-        if (result == 0 && isDelOrigin && unlink(src.c_str()) != 0) {
-            int err = errno;
-            Logger::LogMsg(Logger::L_ERR, kComp,
-                           "[ERROR] file-op(%d): FSCopy: Failed to remove source '%s'. %s (%d)\n",
-                           __LINE__, src.c_str(), strerror(err), err);
-            result = -1;
-        }
     }
     fsync(out);
     close(out);
-    free(buf);
     return result;
 }
 
