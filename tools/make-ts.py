@@ -6,14 +6,17 @@ The .ts files are the maintained source of the translations: translators edit
 them (by hand or in Qt Linguist) and the build compiles them as committed.
 This tool never changes a translation. It adds a message for each text of the
 table that a catalogue lacks, at the table's position (English keeps the
-text, the three texts the launcher itself shows take theirs from SHOWN, any
-other language gets an unfinished, empty translation for its translator), and
-writes a missing catalogue from scratch. Everything else that does not match
-the table is reported and left for a person to settle, since deciding it
-needs a translator: messages whose source the table no longer has, messages
-out of the table's order, doubled sources, other contexts, a shown text that
-differs from SHOWN, and a language attribute (the catalogues carry no language
-section).
+text, the texts the progress dialog shows take theirs from
+ui-client/launcher/texts/shown-texts.json, any other language gets an
+unfinished, empty translation for its translator), writes a missing catalogue
+from scratch, and keeps each message's <extracomment> naming the string table
+keys that use its text, so that a translator sees where it appears (Qt looks
+messages up by context, source and disambiguation, never by this comment).
+Everything else that does not match the table is reported and left for a
+person to settle, since deciding it needs a translator: messages whose source
+the table no longer has, messages out of the table's order, doubled sources,
+other contexts, a shown text that differs from shown-texts.json, and a
+language attribute (the catalogues carry no language section).
 
 Usage: tools/make-ts.py [--check] [--strtab FILE] [--ts-dir DIR]
   --check  write nothing; exit 1 if any catalogue differs from the table.
@@ -22,6 +25,7 @@ settle), 2 bad input.
 """
 
 import argparse
+import json
 import os
 import re
 import sys
@@ -36,32 +40,12 @@ LANGUAGES = ["enu", "cht", "chs", "jpn", "deu", "krn", "fra", "ita", "esn", "ptb
              "rus", "dan", "nor", "sve", "nld", "plk", "hun", "ptg", "trk", "csy"]
 
 APP_NAME = "Skylet Backup"
-PREPARING = "Skylet Backup is initializing..."
-READY = "Skylet Backup is ready."
 
-# code -> (text while the copy is prepared, text once it is ready)
-SHOWN = {
-    "enu": ("Skylet Backup is initializing...", "Skylet Backup is ready."),
-    "cht": ("Skylet Backup 準備中...", "Skylet Backup 準備完成"),
-    "chs": ("Skylet Backup 正在初始化...", "Skylet Backup 已就绪。"),
-    "jpn": ("Skylet Backup は初期化中です。", "Skylet Backup は準備完了です。"),
-    "deu": ("Skylet Backup wird initialisiert ...", "Skylet Backup ist bereit."),
-    "krn": ("Skylet Backup 초기화 중...", "Skylet Backup 사용 준비가 되었습니다."),
-    "fra": ("Skylet Backup est en cours d'initialisation...", "Skylet Backup est prêt."),
-    "ita": ("Skylet Backup sta inizializzando...", "Skylet Backup pronta."),
-    "esn": ("Skylet Backup se está inicializando...", "Skylet Backup está lista."),
-    "ptb": ("O Skylet Backup está sendo inicializado...", "O Skylet Backup está pronto."),
-    "rus": ("Skylet Backup выполняет инициализацию...", "Skylet Backup готов."),
-    "dan": ("Skylet Backup initialiserer...", "Skylet Backup er klar."),
-    "nor": ("Skylet Backup starter opp...", "Skylet Backup er klar."),
-    "sve": ("Skylet Backup initialiserar...", "Skylet Backup är klar."),
-    "nld": ("Skylet Backup is bezig met initialisatie...", "Skylet Backup is gereed."),
-    "plk": ("Aplikacja Skylet Backup jest inicjowana...", "Aplikacja Skylet Backup jest gotowa."),
-    "hun": ("A Skylet Backup inicializálása folyamatban...", "Skylet Backup készen áll."),
-    "ptg": ("Skylet Backup a iniciar...", "Skylet Backup pronta."),
-    "trk": ("Skylet Backup başlıyor...", "Skylet Backup hazır."),
-    "csy": ("Skylet Backup se inicializuje...", "Skylet Backup je připravena."),
-}
+# The texts the progress dialog shows, fixed per language: the catalogues
+# already installed and the screenshots rely on them, word for word. Keyed by
+# the string table key, then by language code; the English entry must be the
+# table's own text.
+SHOWN_FILE = os.path.join(TEXTS, "shown-texts.json")
 
 C_STRING = r'"((?:[^"\\]|\\.)*)"'
 
@@ -76,14 +60,28 @@ def unescape_c(literal):
     return literal
 
 
+class Table:
+    """The string table as the catalogues see it."""
+
+    def __init__(self, texts, keys_of, shown):
+        self.texts = texts      # distinct source texts, in id order
+        self.keys_of = keys_of  # text -> keys of the ids that show it, in id order
+        self.shown = shown      # text -> {code: the fixed translation}
+
+    def key_comment(self, text):
+        return ", ".join(self.keys_of[text])
+
+
 def read_texts(path):
-    """The distinct source texts of the string table, in id order."""
+    """The distinct source texts of the string table, in id order, and the
+    keys of each."""
     with open(path, encoding="ascii") as f:
         source = f.read()
     constants = {}
     for m in re.finditer(r"const char \*const (kText\w+)\s*=\s*" + C_STRING + ";", source):
         constants[m.group(1)] = unescape_c(m.group(2))
     texts = []
+    keys_of = {}
     entries = 0
     for m in re.finditer(r"^\s*STR\((\w+),\s*(?:" + C_STRING + r"|(kText\w+))\);", source, re.M):
         entries += 1
@@ -93,52 +91,104 @@ def read_texts(path):
             text = constants[m.group(3)]
         else:
             raise BadInput("%s: %s is not a text constant of the file" % (path, m.group(3)))
-        if text not in texts:
+        if text not in keys_of:
             texts.append(text)
+            keys_of[text] = []
+        keys_of[text].append(m.group(1))
     # An entry written in a form the pattern misses would silently lose its
     # message: compare with every STR( the file holds.
     written = len(re.findall(r"(?<!define )\bSTR\(", source))
     if entries != written:
         raise BadInput("%s: read %d of the %d STR entries; keep one entry per line"
                        % (path, entries, written))
-    for needed in (APP_NAME, PREPARING, READY):
-        if needed not in texts:
-            raise BadInput("%s lacks %r" % (path, needed))
-    return texts
+    if APP_NAME not in keys_of:
+        raise BadInput("%s lacks %r" % (path, APP_NAME))
+    return texts, keys_of
 
 
-def new_translation(code, text):
-    shown = {APP_NAME: APP_NAME, PREPARING: SHOWN[code][0], READY: SHOWN[code][1]}
-    if text in shown:
-        return shown[text]
+def read_shown(path, keys_of):
+    """text -> {code: translation} for the texts of SHOWN_FILE."""
+    try:
+        with open(path, encoding="utf-8") as f:
+            data = json.load(f)
+    except ValueError as e:
+        raise BadInput("%s: %s" % (path, e))
+    if not isinstance(data, dict) or not data:
+        raise BadInput("%s: expected an object of string table keys" % path)
+    text_of = {key: text for text, keys in keys_of.items() for key in keys}
+    shown = {}
+    for key, by_code in data.items():
+        if key not in text_of:
+            raise BadInput("%s: %s is not a key of the string table" % (path, key))
+        if not isinstance(by_code, dict) or sorted(by_code) != sorted(LANGUAGES):
+            raise BadInput("%s: %s must give a text for each of %s" % (path, key, " ".join(LANGUAGES)))
+        for code, text in by_code.items():
+            if not isinstance(text, str) or not text.strip():
+                raise BadInput("%s: %s has no %s text" % (path, key, code))
+        if by_code["enu"] != text_of[key]:
+            raise BadInput("%s: %s reads %r in English, the string table %r"
+                           % (path, key, by_code["enu"], text_of[key]))
+        shown[text_of[key]] = by_code
+    return shown
+
+
+def read_table(strtab, shown_file):
+    texts, keys_of = read_texts(strtab)
+    return Table(texts, keys_of, read_shown(shown_file, keys_of))
+
+
+def new_translation(code, text, table):
+    if text == APP_NAME:
+        return APP_NAME
+    if text in table.shown:
+        return table.shown[text][code]
     return text if code == "enu" else None
 
 
-def message_block(code, text):
-    translation = new_translation(code, text)
+def key_comment_line(indent, table, text):
+    return "%s<extracomment>%s</extracomment>\n" % (indent, escape(table.key_comment(text)))
+
+
+def message_block(code, text, table):
+    translation = new_translation(code, text, table)
     if translation is None:
         line = '        <translation type="unfinished"></translation>'
     else:
         line = "        <translation>%s</translation>" % escape(translation)
     return "".join(["    <message>\n",
                     "        <source>%s</source>\n" % escape(text),
+                    key_comment_line("        ", table, text),
                     line + "\n",
                     "    </message>\n"])
 
 
-def new_catalogue(code, texts):
+def with_key_comment(block, table, text):
+    """block, a message element as written, with its key comment set."""
+    line = key_comment_line("", table, text).rstrip("\n")
+    found = re.search(r"<extracomment>.*?</extracomment>", block, re.S)
+    if found:
+        return block[:found.start()] + line + block[found.end():]
+    # Where Qt Linguist writes it: on its own line right after the source.
+    source = re.search(r"^([ \t]*)<source>.*?</source>[ \t]*\n", block, re.S | re.M)
+    if source is None:
+        raise BadInput("the message of %r does not hold its <source> on a line of its own" % text)
+    return block[:source.end()] + source.group(1) + line + "\n" + block[source.end():]
+
+
+def new_catalogue(code, table):
     return "".join(['<?xml version="1.0" encoding="utf-8"?>\n',
                     "<!DOCTYPE TS>\n",
                     '<TS version="2.1">\n',
                     "<context>\n",
                     "    <name>global</name>\n"]
-                   + [message_block(code, text) for text in texts]
+                   + [message_block(code, text, table) for text in table.texts]
                    + ["</context>\n", "</TS>\n"])
 
 
 def read_catalogue(raw):
-    """[(source, translation or None, unfinished)] and the character spans
-    of the message elements in raw, plus everything else worth reporting."""
+    """[(source, translation or None, unfinished, key comment or None)] and
+    the character spans of the message elements in raw, plus everything else
+    worth reporting."""
     root = ET.fromstring(raw.encode("utf-8"))
     notes = []
     if root.tag != "TS":
@@ -155,8 +205,9 @@ def read_catalogue(raw):
         for m in context.findall("message"):
             t = m.find("translation")
             unfinished = t is None or t.get("type") in ("unfinished", "vanished", "obsolete")
+            comment = m.find("extracomment")
             messages.append((m.findtext("source") or "", None if t is None else (t.text or ""),
-                             unfinished))
+                             unfinished, None if comment is None else (comment.text or "")))
     spans = [(m.start(), m.end()) for m in
              re.finditer(r"^[ \t]*<message\b.*?</message>[ \t]*\n?", raw, re.S | re.M)]
     if len(spans) != len(messages):
@@ -165,27 +216,43 @@ def read_catalogue(raw):
     return messages, spans, notes
 
 
-def update(code, raw, texts):
-    """The catalogue with the missing messages added, and the drift found."""
+def update(code, raw, table):
+    """The catalogue with the missing messages added and the key comments
+    set, the drift found, and how much of it this settled."""
     messages, spans, drift = read_catalogue(raw)
+    texts = table.texts
     sources = [m[0] for m in messages]
-    table = set(texts)
+    in_table = set(texts)
     seen = set()
     for source in sources:
         if source in seen:
             drift.append("doubled source %r" % source)
         seen.add(source)
     for source in sources:
-        if source not in table:
+        if source not in in_table:
             drift.append("source the string table no longer has: %r" % source)
-    kept = [s for s in sources if s in table]
+    kept = [s for s in sources if s in in_table]
     if kept != [t for t in texts if t in seen]:
         drift.append("messages are not in the string table's order")
     translation_of = {m[0]: m[1] for m in messages}
-    for text in (PREPARING, READY):
-        wanted = new_translation(code, text)
+    for text in table.shown:
+        wanted = new_translation(code, text, table)
         if text in translation_of and translation_of[text] != wanted:
             drift.append("shown text %r reads %r, not %r" % (text, translation_of[text], wanted))
+
+    # (start, end, replacement) of raw. A key comment is not a translation:
+    # the tool settles it, as it settles a missing message.
+    edits = []
+    keyed = 0
+    for (source, _, _, comment), span in zip(messages, spans):
+        if source not in in_table or comment == table.key_comment(source):
+            continue
+        keyed += 1
+        if comment is None:
+            drift.append("message %r lacks its key comment %r" % (source, table.key_comment(source)))
+        else:
+            drift.append("key comment of %r reads %r, not %r" % (source, comment, table.key_comment(source)))
+        edits.append((span[0], span[1], with_key_comment(raw[span[0]:span[1]], table, source)))
 
     # Each missing message goes right after the nearest earlier text of the
     # table that the file holds, or before the first message.
@@ -204,15 +271,19 @@ def update(code, raw, texts):
             anchor = end_of[text]
         else:
             missing.append(text)
-            inserts.setdefault(anchor, []).append(message_block(code, text))
+            inserts.setdefault(anchor, []).append(message_block(code, text, table))
     for text in missing:
         drift.append("missing message %r" % text)
+    edits.extend((offset, offset, "".join(blocks)) for offset, blocks in inserts.items())
+    # From the end backwards, so that earlier offsets stay valid; at one
+    # offset the message that starts there is rewritten before the new ones
+    # go in front of it.
     out = raw
-    for offset in sorted(inserts, reverse=True):
-        out = out[:offset] + "".join(inserts[offset]) + out[offset:]
+    for start, end, replacement in sorted(edits, key=lambda e: (e[0], e[1]), reverse=True):
+        out = out[:start] + replacement + out[end:]
     unfinished = sum(1 for m in messages if m[2] or not m[1]) + sum(
-        1 for t in missing if new_translation(code, t) is None)
-    return out, drift, len(missing), unfinished
+        1 for t in missing if new_translation(code, t, table) is None)
+    return out, drift, len(missing), keyed, unfinished
 
 
 def main(argv):
@@ -223,7 +294,7 @@ def main(argv):
     args = parser.parse_args(argv)
 
     try:
-        texts = read_texts(args.strtab)
+        table = read_table(args.strtab, SHOWN_FILE)
     except (OSError, BadInput) as e:
         print("make-ts: %s" % e, file=sys.stderr)
         return 2
@@ -241,11 +312,11 @@ def main(argv):
             if not args.check:
                 os.makedirs(args.ts_dir, exist_ok=True)
                 with open(path, "w", encoding="utf-8") as f:
-                    f.write(new_catalogue(code, texts))
-                print("make-ts: %s: written with %d messages" % (name, len(texts)))
+                    f.write(new_catalogue(code, table))
+                print("make-ts: %s: written with %d messages" % (name, len(table.texts)))
             continue
         try:
-            out, drift, added, unfinished = update(code, raw, texts)
+            out, drift, added, keyed, unfinished = update(code, raw, table)
         except (ET.ParseError, BadInput) as e:
             print("make-ts: %s: %s" % (name, e), file=sys.stderr)
             return 2
@@ -253,17 +324,21 @@ def main(argv):
             print("make-ts: %s: %s" % (name, line))
         if drift:
             status = 1
-        if added and not args.check:
+        if (added or keyed) and not args.check:
             with open(path, "w", encoding="utf-8") as f:
                 f.write(out)
-            print("make-ts: %s: added %d message(s)" % (name, added))
-        # What adding cannot settle is left for a person.
-        if len(drift) > added:
+            if added:
+                print("make-ts: %s: added %d message(s)" % (name, added))
+            if keyed:
+                print("make-ts: %s: wrote %d key comment(s)" % (name, keyed))
+        # What adding messages and key comments cannot settle is left for a
+        # person.
+        if len(drift) > added + keyed:
             unsettled = True
         if unfinished:
             print("make-ts: %s: %d message(s) still to translate" % (name, unfinished))
     print("make-ts: %d texts, %d catalogues, %s" % (
-        len(texts), len(LANGUAGES),
+        len(table.texts), len(LANGUAGES),
         "in step" if status == 0 else ("out of step" if args.check or unsettled else "updated")))
     if args.check or unsettled:
         return status

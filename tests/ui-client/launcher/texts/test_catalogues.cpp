@@ -11,10 +11,12 @@
 #include <QSet>
 #include <QStringList>
 #include <QTranslator>
+#include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
 #include <map>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -32,33 +34,45 @@ const QStringList kCodes = {
 };
 
 struct ShownTexts {
-    const char *preparing;
-    const char *ready;
+    QString preparing;
+    QString ready;
 };
 
-// The two texts of the progress dialog, as each catalogue must give them.
-const std::map<QString, ShownTexts> kShown = {
-    {"enu", {"Skylet Backup is initializing...", "Skylet Backup is ready."}},
-    {"cht", {"Skylet Backup 準備中...", "Skylet Backup 準備完成"}},
-    {"chs", {"Skylet Backup 正在初始化...", "Skylet Backup 已就绪。"}},
-    {"jpn", {"Skylet Backup は初期化中です。", "Skylet Backup は準備完了です。"}},
-    {"deu", {"Skylet Backup wird initialisiert ...", "Skylet Backup ist bereit."}},
-    {"krn", {"Skylet Backup 초기화 중...", "Skylet Backup 사용 준비가 되었습니다."}},
-    {"fra", {"Skylet Backup est en cours d'initialisation...", "Skylet Backup est prêt."}},
-    {"ita", {"Skylet Backup sta inizializzando...", "Skylet Backup pronta."}},
-    {"esn", {"Skylet Backup se está inicializando...", "Skylet Backup está lista."}},
-    {"ptb", {"O Skylet Backup está sendo inicializado...", "O Skylet Backup está pronto."}},
-    {"rus", {"Skylet Backup выполняет инициализацию...", "Skylet Backup готов."}},
-    {"dan", {"Skylet Backup initialiserer...", "Skylet Backup er klar."}},
-    {"nor", {"Skylet Backup starter opp...", "Skylet Backup er klar."}},
-    {"sve", {"Skylet Backup initialiserar...", "Skylet Backup är klar."}},
-    {"nld", {"Skylet Backup is bezig met initialisatie...", "Skylet Backup is gereed."}},
-    {"plk", {"Aplikacja Skylet Backup jest inicjowana...", "Aplikacja Skylet Backup jest gotowa."}},
-    {"hun", {"A Skylet Backup inicializálása folyamatban...", "Skylet Backup készen áll."}},
-    {"ptg", {"Skylet Backup a iniciar...", "Skylet Backup pronta."}},
-    {"trk", {"Skylet Backup başlıyor...", "Skylet Backup hazır."}},
-    {"csy", {"Skylet Backup se inicializuje...", "Skylet Backup je připravena."}},
-};
+// The two texts of the progress dialog, as each catalogue must give them,
+// from the one file that fixes them (tools/make-ts.py writes new catalogues
+// from it too): string table key -> language code -> text.
+QJsonObject ShownTextsFile()
+{
+    QFile file(QStringLiteral(SHOWN_TEXTS_FILE));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QJsonDocument::fromJson(file.readAll()).object();
+}
+
+const std::map<QString, ShownTexts> &Shown()
+{
+    static const std::map<QString, ShownTexts> shown = [] {
+        const QJsonObject file = ShownTextsFile();
+        const QJsonObject preparing = file.value(QStringLiteral("desc_skyl_env_preparing")).toObject();
+        const QJsonObject ready = file.value(QStringLiteral("desc_skyl_env_preparation_done")).toObject();
+        std::map<QString, ShownTexts> texts;
+        for (const QString &code : kCodes)
+            texts[code] = {preparing.value(code).toString(), ready.value(code).toString()};
+        return texts;
+    }();
+    return shown;
+}
+
+// The English sources of the shown texts. They are fixed as they are, so the
+// checks of how a translation reads leave them out.
+QSet<QString> ShownSources()
+{
+    StrTable::InitStrTable();
+    QSet<QString> sources;
+    for (const QString &key : ShownTextsFile().keys())
+        sources.insert(StrTable::LoadStr(StrTable::LookupStrID(key)));
+    return sources;
+}
 
 QString ResourcePath(const QString &code)
 {
@@ -140,14 +154,21 @@ bool MayKeepEnglish(const QString &code, const QString &source)
     return false;
 }
 
-// Placeholders of a text, sorted: Qt's %1..%99 (also %L1), %n, printf's
-// conversions and %%.
-QStringList Placeholders(const QString &text)
+// Placeholders of a text in the order it uses them: Qt's %1..%99 (also
+// %L1), %n, printf's conversions and %%.
+QStringList PlaceholdersInOrder(const QString &text)
 {
     static const QRegularExpression placeholder(QStringLiteral("%(?:%|L?[0-9]+|[a-zA-Z])"));
     QStringList found;
     for (auto it = placeholder.globalMatch(text); it.hasNext();)
         found.append(it.next().captured());
+    return found;
+}
+
+// The same, sorted.
+QStringList Placeholders(const QString &text)
+{
+    QStringList found = PlaceholdersInOrder(text);
     found.sort();
     return found;
 }
@@ -159,6 +180,205 @@ QString Joined(const QStringList &items)
     if (items.size() > shown)
         joined += QStringLiteral(" | ... (%1 more)").arg(items.size() - shown);
     return joined;
+}
+
+// Messages whose translation must use the placeholders in another order
+// than the source, and why. Qt fills %1 and %2 by number, so a reordered
+// translation still shows each value, but nothing tells a deliberate word
+// order from two swapped numbers; only a language whose grammar puts the
+// second value first may reorder, and only where listed here.
+struct ReorderedPlaceholders {
+    const char *code;
+    const char *source;
+    const char *reason;
+};
+// Empty while every language keeps the table's order: the two texts with
+// two values ("%1 upgrade failed (error code: %2)." and "%1 / %2") read
+// naturally in that order in all of them.
+const std::vector<ReorderedPlaceholders> kReorderedPlaceholders = {};
+
+bool MayReorderPlaceholders(const QString &code, const QString &source)
+{
+    for (const ReorderedPlaceholders &reordered : kReorderedPlaceholders) {
+        if (code == QLatin1String(reordered.code) && source == QLatin1String(reordered.source))
+            return true;
+    }
+    return false;
+}
+
+// The same placeholders, in the source's order unless may_reorder.
+bool PlaceholdersMatch(const QString &source, const QString &translation, bool may_reorder)
+{
+    return may_reorder ? Placeholders(translation) == Placeholders(source)
+                       : PlaceholdersInOrder(translation) == PlaceholdersInOrder(source);
+}
+
+// How a text ends. The CJK full stop, the one-character ellipses and the
+// full-width marks count as their Latin equivalents, so a Chinese sentence
+// that ends in "。" matches an English one that ends in ".". A missing stop is
+// a mismatch in every script: none of the catalogues' languages leaves a
+// sentence open where English closes it.
+enum class FinalMark { None, Stop, Ellipsis, Colon, Question, Exclamation };
+
+FinalMark FinalMarkOf(const QString &text)
+{
+    static const QPair<QString, FinalMark> endings[] = {
+        // The ellipses first: "..." also ends in ".".
+        {QStringLiteral("..."), FinalMark::Ellipsis},
+        {QString(QChar(0x2026)), FinalMark::Ellipsis}, // …
+        {QString(QChar(0x22EF)), FinalMark::Ellipsis}, // ⋯
+        {QStringLiteral("."), FinalMark::Stop},
+        {QString(QChar(0x3002)), FinalMark::Stop}, // 。
+        {QString(QChar(0xFF0E)), FinalMark::Stop}, // ．
+        {QStringLiteral(":"), FinalMark::Colon},
+        {QString(QChar(0xFF1A)), FinalMark::Colon}, // ：
+        {QStringLiteral("?"), FinalMark::Question},
+        {QString(QChar(0xFF1F)), FinalMark::Question}, // ？
+        {QStringLiteral("!"), FinalMark::Exclamation},
+        {QString(QChar(0xFF01)), FinalMark::Exclamation}, // ！
+    };
+    for (const auto &ending : endings) {
+        if (text.endsWith(ending.first))
+            return ending.second;
+    }
+    return FinalMark::None;
+}
+
+const char *FinalMarkName(FinalMark mark)
+{
+    switch (mark) {
+    case FinalMark::Stop: return "a full stop";
+    case FinalMark::Ellipsis: return "an ellipsis";
+    case FinalMark::Colon: return "a colon";
+    case FinalMark::Question: return "a question mark";
+    case FinalMark::Exclamation: return "an exclamation mark";
+    case FinalMark::None: break;
+    }
+    return "no mark";
+}
+
+// French sets a non-breaking space, U+00A0 or the narrow U+202F, before
+// ":", ";", "?" and "!"; after a plain space the mark can wrap onto a line of
+// its own, and without one it reads as English. The marks found are counted
+// into checked.
+QStringList FrenchSpacingFaults(const QString &text, int *checked)
+{
+    QStringList faults;
+    for (int i = 0; i < text.size(); ++i) {
+        if (!QStringLiteral(":;?!").contains(text.at(i)))
+            continue;
+        ++*checked;
+        const ushort before = i > 0 ? text.at(i - 1).unicode() : 0;
+        if (before != 0x00A0 && before != 0x202F)
+            faults.append(QStringLiteral("\"%1\" at %2 without a non-breaking space before it").arg(text.at(i)).arg(i));
+    }
+    return faults;
+}
+
+// Spanish opens a question with "¿" and an exclamation with "¡": each
+// closing mark needs its opening one before it, and each opening mark its
+// closing one. The closing marks found are counted into checked.
+QStringList SpanishInvertedMarkFaults(const QString &text, int *checked)
+{
+    QStringList faults;
+    const QPair<QChar, QChar> pairs[] = {{QChar(0x00BF), QLatin1Char('?')}, {QChar(0x00A1), QLatin1Char('!')}};
+    for (const auto &pair : pairs) {
+        int open = 0;
+        for (const QChar ch : text) {
+            if (ch == pair.first) {
+                ++open;
+            } else if (ch == pair.second) {
+                ++*checked;
+                if (open == 0)
+                    faults.append(QStringLiteral("\"%1\" without \"%2\" before it").arg(pair.second).arg(pair.first));
+                else
+                    --open;
+            }
+        }
+        if (open > 0)
+            faults.append(QStringLiteral("\"%1\" without \"%2\" after it").arg(pair.first).arg(pair.second));
+    }
+    return faults;
+}
+
+// A message of a .ts file as a translator wrote it.
+struct TsMessage {
+    QString source;
+    QString translation;
+    QString type; // of the translation: empty when finished
+    bool has_key_comment = false;
+    QString key_comment;
+};
+
+QList<TsMessage> ReadTs(const QString &path, QString *error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = QStringLiteral("cannot open ") + path;
+        return {};
+    }
+    QList<TsMessage> messages;
+    QXmlStreamReader xml(&file);
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QLatin1String("message")) {
+            messages.append(TsMessage());
+        } else if (messages.isEmpty()) {
+            continue;
+        } else if (xml.name() == QLatin1String("source")) {
+            messages.last().source = xml.readElementText();
+        } else if (xml.name() == QLatin1String("translation")) {
+            messages.last().type = xml.attributes().value(QStringLiteral("type")).toString();
+            messages.last().translation = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+        } else if (xml.name() == QLatin1String("extracomment")) {
+            messages.last().has_key_comment = true;
+            messages.last().key_comment = xml.readElementText();
+        }
+    }
+    if (xml.hasError())
+        *error = QStringLiteral("%1:%2: %3").arg(path).arg(xml.lineNumber()).arg(xml.errorString());
+    return messages;
+}
+
+// Why the translation of message would not be shown as written, or empty.
+// An unfinished message is left out of the compiled catalogue, so the
+// launcher would show English; a blank one shows nothing; a space the source
+// lacks at either end shifts the text in its label.
+QString TranslationFault(const TsMessage &message)
+{
+    if (!message.type.isEmpty())
+        return QStringLiteral("marked ") + message.type;
+    if (message.translation.trimmed().isEmpty())
+        return QStringLiteral("blank");
+    if (message.translation.trimmed() != message.translation && message.source.trimmed() == message.source)
+        return QStringLiteral("space at an end");
+    return QString();
+}
+
+// Why the key comment of message does not name exactly the string table keys
+// whose text is its source, or empty. ids_of_source: how many ids show each
+// text.
+QString KeyCommentFault(const TsMessage &message, const QMap<QString, int> &ids_of_source)
+{
+    if (!message.has_key_comment)
+        return QStringLiteral("no key comment");
+    static const QRegularExpression key_pattern(QStringLiteral("^[a-z][a-z0-9_]*$"));
+    const QStringList keys = message.key_comment.split(QStringLiteral(", "));
+    QSet<QString> seen;
+    for (const QString &key : keys) {
+        if (!key_pattern.match(key).hasMatch() || seen.contains(key))
+            return QStringLiteral("\"%1\" is not a key, or named twice").arg(key);
+        seen.insert(key);
+        const int id = StrTable::LookupStrID(key);
+        if (id < 0)
+            return QStringLiteral("\"%1\" is no key of the string table").arg(key);
+        if (StrTable::LoadStr(id) != message.source)
+            return QStringLiteral("\"%1\" shows \"%2\"").arg(key, StrTable::LoadStr(id));
+    }
+    if (keys.size() != ids_of_source.value(message.source))
+        return QStringLiteral("names %1 of the %2 keys that show it").arg(keys.size()).arg(ids_of_source.value(message.source));
+    return QString();
 }
 
 // One non-English catalogue, as the launcher loads it.
@@ -177,6 +397,8 @@ protected:
             }
         }
         ASSERT_EQ(sources.size(), 163);
+        shown = ShownSources();
+        ASSERT_EQ(shown.size(), 2);
     }
 
     QString Code() const { return QString::fromStdString(GetParam()); }
@@ -188,6 +410,7 @@ protected:
 
     QTranslator translator;
     QStringList sources; // in id order
+    QSet<QString> shown; // fixed as they are: left out of how-it-reads checks
 };
 
 } // namespace
@@ -251,6 +474,62 @@ TEST_P(Translation, RendersKeyTermsAsItsGlossarySays)
     // The three terms are used throughout the table; a pattern that found
     // none would check nothing.
     EXPECT_GE(uses, 40);
+}
+
+// Two values swapped would put the error code where the product's name
+// belongs; only the languages listed in kReorderedPlaceholders may reorder.
+TEST_P(Translation, KeepsPlaceholdersInTheSourcesOrder)
+{
+    QStringList swapped;
+    int ordered = 0;
+    for (const QString &source : sources) {
+        if (shown.contains(source))
+            continue;
+        if (PlaceholdersInOrder(source).size() > 1)
+            ++ordered;
+        const QString translation = Translate(source);
+        if (!PlaceholdersMatch(source, translation, MayReorderPlaceholders(Code(), source)))
+            swapped.append(source + QStringLiteral(" -> ") + translation);
+    }
+    EXPECT_TRUE(swapped.isEmpty()) << "placeholders out of the source's order: " << qPrintable(Joined(swapped));
+    // Order only matters in a text with two of them.
+    EXPECT_GE(ordered, 1);
+
+    // An entry of the list for a translation that keeps the order has
+    // outlived its reason.
+    for (const ReorderedPlaceholders &reordered : kReorderedPlaceholders) {
+        if (Code() != QLatin1String(reordered.code))
+            continue;
+        const QString source = QString::fromUtf8(reordered.source);
+        EXPECT_TRUE(sources.contains(source)) << reordered.source;
+        EXPECT_NE(PlaceholdersInOrder(Translate(source)), PlaceholdersInOrder(source)) << reordered.source;
+    }
+}
+
+// A sentence keeps its stop, a label its colon, a progress text its
+// ellipsis; a different mark usually means a text attached to the wrong
+// message or a sentence cut short.
+TEST_P(Translation, EndsWithTheSourcesMark)
+{
+    QStringList differing;
+    int marked = 0;
+    for (const QString &source : sources) {
+        if (shown.contains(source))
+            continue;
+        const QString translation = Translate(source);
+        const FinalMark wanted = FinalMarkOf(source);
+        const FinalMark found = FinalMarkOf(translation);
+        if (wanted != FinalMark::None)
+            ++marked;
+        if (found != wanted)
+            differing.append(QStringLiteral("%1 -> %2 (ends with %3, not %4)")
+                                 .arg(source, translation, QLatin1String(FinalMarkName(found)),
+                                      QLatin1String(FinalMarkName(wanted))));
+    }
+    EXPECT_TRUE(differing.isEmpty()) << "final marks differ from the source: " << qPrintable(Joined(differing));
+    // Most of the table's texts end with a mark; finding few means the
+    // check reads something else.
+    EXPECT_GE(marked, 60);
 }
 
 // Every language but English.
@@ -343,10 +622,9 @@ TEST(Catalogues, TranslateEveryTextInGlobalContextOnly)
         EXPECT_TRUE(translator.translate("global", "No such text in the table").isEmpty());
 
         EXPECT_EQ(translator.translate("global", "Skylet Backup"), QStringLiteral("Skylet Backup"));
-        const ShownTexts &shown = kShown.at(code);
-        EXPECT_EQ(translator.translate("global", "Skylet Backup is initializing..."),
-                  QString::fromUtf8(shown.preparing));
-        EXPECT_EQ(translator.translate("global", "Skylet Backup is ready."), QString::fromUtf8(shown.ready));
+        const ShownTexts &shown = Shown().at(code);
+        EXPECT_EQ(translator.translate("global", "Skylet Backup is initializing..."), shown.preparing);
+        EXPECT_EQ(translator.translate("global", "Skylet Backup is ready."), shown.ready);
     }
 }
 
@@ -358,11 +636,212 @@ TEST(Catalogues, InstalledCatalogueAnswersLoadStr)
     ASSERT_TRUE(QCoreApplication::installTranslator(&translator));
 
     EXPECT_EQ(StrTable::LoadStr(StrTable::app_name), QStringLiteral("Skylet Backup"));
-    EXPECT_EQ(StrTable::LoadStr(StrTable::desc_skyl_env_preparing), QString::fromUtf8(kShown.at("jpn").preparing));
-    EXPECT_EQ(StrTable::LoadStr(StrTable::desc_skyl_env_preparation_done), QString::fromUtf8(kShown.at("jpn").ready));
+    EXPECT_EQ(StrTable::LoadStr(StrTable::desc_skyl_env_preparing), Shown().at("jpn").preparing);
+    EXPECT_EQ(StrTable::LoadStr(StrTable::desc_skyl_env_preparation_done), Shown().at("jpn").ready);
     EXPECT_EQ(QCoreApplication::translate("global", "Not a catalogue message"), QStringLiteral("Not a catalogue message"));
     EXPECT_EQ(QCoreApplication::translate("other", "Skylet Backup is ready."), QStringLiteral("Skylet Backup is ready."));
 
     QCoreApplication::removeTranslator(&translator);
     EXPECT_EQ(StrTable::LoadStr(StrTable::desc_skyl_env_preparation_done), QStringLiteral("Skylet Backup is ready."));
+}
+
+// The rules of a language's typography that a program can check, for the
+// languages that have one: each returns the faults of a translation and
+// counts the marks it looked at.
+struct TypographyRule {
+    const char *code;
+    QStringList (*faults)(const QString &text, int *checked);
+};
+const TypographyRule kTypography[] = {
+    {"fra", FrenchSpacingFaults},
+    {"esn", SpanishInvertedMarkFaults},
+};
+
+void PrintTo(const TypographyRule &rule, std::ostream *os)
+{
+    *os << rule.code;
+}
+
+class CatalogueTypography : public ::testing::TestWithParam<TypographyRule> {};
+
+TEST_P(CatalogueTypography, FollowsTheLanguagesRules)
+{
+    const QString code = QString::fromLatin1(GetParam().code);
+    QTranslator translator;
+    ASSERT_TRUE(translator.load(ResourcePath(code), QString(), QString(), QString()));
+    const QSet<QString> shown = ShownSources();
+    QStringList faults;
+    int checked = 0;
+    for (const QString &source : SourceTexts()) {
+        if (shown.contains(source))
+            continue;
+        const QString translation = translator.translate("global", source.toUtf8().constData());
+        for (const QString &fault : GetParam().faults(translation, &checked))
+            faults.append(translation + QStringLiteral(": ") + fault);
+    }
+    faults.sort();
+    EXPECT_TRUE(faults.isEmpty()) << qPrintable(Joined(faults));
+    // Both languages ask questions and end labels with colons in the table.
+    EXPECT_GE(checked, 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, CatalogueTypography, ::testing::ValuesIn(kTypography),
+                         [](const ::testing::TestParamInfo<TypographyRule> &info) {
+                             return std::string(info.param.code);
+                         });
+
+// The .ts files as translators leave them: each message translated, and
+// named by the keys that show it, so that a translator sees where a text
+// appears.
+TEST(CatalogueSources, TranslateEveryMessageWithText)
+{
+    for (const QString &code : kCodes) {
+        QString error;
+        const QList<TsMessage> messages = ReadTs(QStringLiteral(TS_DIR "/") + code + QStringLiteral(".ts"), &error);
+        ASSERT_TRUE(error.isEmpty()) << qPrintable(error);
+        EXPECT_EQ(messages.size(), 163) << qPrintable(code);
+        QStringList faults;
+        for (const TsMessage &message : messages) {
+            const QString fault = TranslationFault(message);
+            if (!fault.isEmpty())
+                faults.append(QStringLiteral("%1 -> \"%2\" (%3)").arg(message.source, message.translation, fault));
+        }
+        EXPECT_TRUE(faults.isEmpty()) << qPrintable(code) << ": " << qPrintable(Joined(faults));
+    }
+}
+
+TEST(CatalogueSources, NameTheKeysOfEveryMessage)
+{
+    StrTable::InitStrTable();
+    QMap<QString, int> ids_of_source;
+    for (int id = 0; id < 174; ++id)
+        ++ids_of_source[StrTable::LoadStr(id)];
+    for (const QString &code : kCodes) {
+        QString error;
+        const QList<TsMessage> messages = ReadTs(QStringLiteral(TS_DIR "/") + code + QStringLiteral(".ts"), &error);
+        ASSERT_TRUE(error.isEmpty()) << qPrintable(error);
+        EXPECT_EQ(messages.size(), 163) << qPrintable(code);
+        QStringList faults;
+        for (const TsMessage &message : messages) {
+            const QString fault = KeyCommentFault(message, ids_of_source);
+            if (!fault.isEmpty())
+                faults.append(QStringLiteral("%1 [%2] (%3)").arg(message.source, message.key_comment, fault));
+        }
+        EXPECT_TRUE(faults.isEmpty()) << qPrintable(code) << ": " << qPrintable(Joined(faults));
+    }
+}
+
+// The one file of the progress dialog's texts: both texts, every language,
+// the English ones as the table has them.
+TEST(CatalogueShownTexts, OneFileGivesBothForEveryLanguage)
+{
+    const QJsonObject file = ShownTextsFile();
+    ASSERT_EQ(file.keys(), QStringList({"desc_skyl_env_preparation_done", "desc_skyl_env_preparing"}))
+        << SHOWN_TEXTS_FILE;
+    StrTable::InitStrTable();
+    QStringList codes = kCodes;
+    codes.sort();
+    for (const QString &key : file.keys()) {
+        const QJsonObject texts = file.value(key).toObject();
+        EXPECT_EQ(texts.keys(), codes) << qPrintable(key);
+        for (const QString &code : texts.keys())
+            EXPECT_FALSE(texts.value(code).toString().trimmed().isEmpty()) << qPrintable(key + " " + code);
+        EXPECT_EQ(texts.value(QStringLiteral("enu")).toString(), StrTable::LoadStr(StrTable::LookupStrID(key)));
+    }
+}
+
+// The checks themselves: each must see the fault it looks for, and pass
+// what is right.
+TEST(CatalogueChecks, PlaceholderOrder)
+{
+    const QString source = QStringLiteral("%1 upgrade failed (error code: %2).");
+    EXPECT_TRUE(PlaceholdersMatch(source, QStringLiteral("Aktualisierung von %1 fehlgeschlagen (Fehlercode: %2)."), false));
+    const QString swapped = QStringLiteral("Aktualisierung von %2 fehlgeschlagen (Fehlercode: %1).");
+    EXPECT_FALSE(PlaceholdersMatch(source, swapped, false));
+    EXPECT_TRUE(PlaceholdersMatch(source, swapped, true));
+    EXPECT_FALSE(PlaceholdersMatch(source, QStringLiteral("%1 (%1)."), true));
+    EXPECT_FALSE(PlaceholdersMatch(source, QStringLiteral("%1 fehlgeschlagen."), false));
+}
+
+TEST(CatalogueChecks, FinalMarks)
+{
+    EXPECT_EQ(FinalMarkOf(QStringLiteral("Done.")), FinalMark::Stop);
+    EXPECT_EQ(FinalMarkOf(QString::fromUtf8("备份失败。")), FinalMark::Stop);
+    EXPECT_EQ(FinalMarkOf(QStringLiteral("Connecting...")), FinalMark::Ellipsis);
+    EXPECT_EQ(FinalMarkOf(QString::fromUtf8("Verbindung wird hergestellt …")), FinalMark::Ellipsis);
+    EXPECT_EQ(FinalMarkOf(QString::fromUtf8("連線中⋯")), FinalMark::Ellipsis);
+    EXPECT_EQ(FinalMarkOf(QStringLiteral("Port:")), FinalMark::Colon);
+    EXPECT_EQ(FinalMarkOf(QString::fromUtf8("端口：")), FinalMark::Colon);
+    EXPECT_EQ(FinalMarkOf(QString::fromUtf8("お困りですか？")), FinalMark::Question);
+    EXPECT_EQ(FinalMarkOf(QStringLiteral("Ready!")), FinalMark::Exclamation);
+    EXPECT_EQ(FinalMarkOf(QString::fromUtf8("备份失败")), FinalMark::None);
+    // A space after the mark hides it: the label would show the space.
+    EXPECT_EQ(FinalMarkOf(QStringLiteral("Done. ")), FinalMark::None);
+}
+
+TEST(CatalogueChecks, FrenchSpacing)
+{
+    int checked = 0;
+    EXPECT_TRUE(FrenchSpacingFaults(QString::fromUtf8("Port\u00a0:"), &checked).isEmpty());
+    EXPECT_TRUE(FrenchSpacingFaults(QString::fromUtf8("Besoin d'aide\u202f? Oui\u202f; non\u00a0!"), &checked).isEmpty());
+    EXPECT_EQ(checked, 4);
+    EXPECT_EQ(FrenchSpacingFaults(QStringLiteral("Port :"), &checked).size(), 1);
+    EXPECT_EQ(FrenchSpacingFaults(QStringLiteral("Besoin d'aide? Oui"), &checked).size(), 1);
+    EXPECT_TRUE(FrenchSpacingFaults(QStringLiteral("Sans ponctuation haute."), &checked).isEmpty());
+    EXPECT_EQ(checked, 6);
+}
+
+TEST(CatalogueChecks, SpanishInvertedMarks)
+{
+    int checked = 0;
+    EXPECT_TRUE(SpanishInvertedMarkFaults(QString::fromUtf8("¿Necesita ayuda? La ayuda lo explica. ¡Listo!"), &checked).isEmpty());
+    EXPECT_EQ(checked, 2);
+    EXPECT_EQ(SpanishInvertedMarkFaults(QStringLiteral("Necesita ayuda? La ayuda lo explica."), &checked).size(), 1);
+    EXPECT_EQ(SpanishInvertedMarkFaults(QString::fromUtf8("¿Necesita ayuda. La ayuda lo explica."), &checked).size(), 1);
+    EXPECT_EQ(SpanishInvertedMarkFaults(QString::fromUtf8("¿Uno? Dos?"), &checked).size(), 1);
+    EXPECT_EQ(SpanishInvertedMarkFaults(QStringLiteral("Listo!"), &checked).size(), 1);
+}
+
+TEST(CatalogueChecks, TranslationFaults)
+{
+    TsMessage message;
+    message.source = QStringLiteral("Done");
+    message.translation = QStringLiteral("Fertig stellen");
+    EXPECT_EQ(TranslationFault(message), QString());
+    message.translation = QStringLiteral(" \u00a0\t");
+    EXPECT_EQ(TranslationFault(message), QStringLiteral("blank"));
+    message.translation = QString();
+    EXPECT_EQ(TranslationFault(message), QStringLiteral("blank"));
+    message.translation = QStringLiteral("Fertig ");
+    EXPECT_EQ(TranslationFault(message), QStringLiteral("space at an end"));
+    message.translation = QStringLiteral("Fertig stellen");
+    message.type = QStringLiteral("unfinished");
+    EXPECT_EQ(TranslationFault(message), QStringLiteral("marked unfinished"));
+}
+
+TEST(CatalogueChecks, KeyCommentFaults)
+{
+    StrTable::InitStrTable();
+    const QMap<QString, int> ids_of_source = {{QStringLiteral("OK"), 2}, {QStringLiteral("Done"), 1}};
+    TsMessage ok;
+    ok.source = QStringLiteral("OK");
+    EXPECT_EQ(KeyCommentFault(ok, ids_of_source), QStringLiteral("no key comment"));
+    ok.has_key_comment = true;
+    ok.key_comment = QStringLiteral("btn_wizard_readonly_yes, btn_ok");
+    EXPECT_EQ(KeyCommentFault(ok, ids_of_source), QString());
+    ok.key_comment = QStringLiteral("btn_ok");
+    EXPECT_FALSE(KeyCommentFault(ok, ids_of_source).isEmpty());
+    ok.key_comment = QStringLiteral("btn_ok, btn_ok");
+    EXPECT_FALSE(KeyCommentFault(ok, ids_of_source).isEmpty());
+    ok.key_comment = QStringLiteral("btn_ok, btn_done");
+    EXPECT_FALSE(KeyCommentFault(ok, ids_of_source).isEmpty());
+    ok.key_comment = QStringLiteral("BTN_OK, btn_wizard_readonly_yes");
+    EXPECT_FALSE(KeyCommentFault(ok, ids_of_source).isEmpty());
+    TsMessage done;
+    done.source = QStringLiteral("Done");
+    done.has_key_comment = true;
+    done.key_comment = QStringLiteral("btn_done");
+    EXPECT_EQ(KeyCommentFault(done, ids_of_source), QString());
+    done.key_comment = QStringLiteral("btn_no_such_key");
+    EXPECT_FALSE(KeyCommentFault(done, ids_of_source).isEmpty());
 }

@@ -3,6 +3,7 @@
 
 Usage: test_make_ts.py SOURCE_DIR (the project's source tree)."""
 
+import json
 import os
 import re
 import shutil
@@ -28,6 +29,7 @@ def read(path):
 class MakeTs(unittest.TestCase):
     def setUp(self):
         texts = os.path.join(SRC, "ui-client", "launcher", "texts")
+        self.texts = texts
         self.tmp = tempfile.mkdtemp()
         self.ts = os.path.join(self.tmp, "ts")
         shutil.copytree(os.path.join(texts, "ts"), self.ts)
@@ -66,17 +68,20 @@ class MakeTs(unittest.TestCase):
         # The dropped text needs a person: reported, kept, non-zero.
         self.assertEqual(code, 1, out)
         block = re.compile(r"    <message>\n        <source>(Network connection|Tom &amp; Jerry &lt;new&gt;)"
-                           r"</source>\n        <translation( type=\"unfinished\")?>(.*)</translation>\n"
+                           r"</source>\n        <extracomment>(\w+)</extracomment>\n"
+                           r"        <translation( type=\"unfinished\")?>(.*)</translation>\n"
                            r"    </message>\n")
         for name, content in self.before.items():
             after = read(os.path.join(self.ts, name))
             added = block.findall(after)
             self.assertEqual([a[0] for a in added], ["Network connection", "Tom &amp; Jerry &lt;new&gt;"], name)
+            # Each new message names the key that shows it.
+            self.assertEqual([a[1] for a in added], ["setting_tab_connection", "btn_new"], name)
             if name == "enu.ts":
-                self.assertEqual([a[1:] for a in added], [("", "Network connection"),
+                self.assertEqual([a[2:] for a in added], [("", "Network connection"),
                                                           ("", "Tom &amp; Jerry &lt;new&gt;")])
             else:
-                self.assertEqual([a[1:] for a in added], [(' type="unfinished"', "")] * 2, name)
+                self.assertEqual([a[2:] for a in added], [(' type="unfinished"', "")] * 2, name)
             # Without the new blocks the file is the old one, byte for byte.
             self.assertEqual(block.sub("", after), content, name)
             # Each new message follows the text before it in the table.
@@ -96,11 +101,16 @@ class MakeTs(unittest.TestCase):
         self.assertIn("ptg.ts: missing catalogue", out)
         new = read(os.path.join(self.ts, "ptg.ts"))
         self.assertEqual(new.count("<message>"), 164)
+        self.assertEqual(new.count("<extracomment>"), 164)
         self.assertEqual(new.count('<translation type="unfinished"></translation>'), 161)
-        for shown in ("<translation>Skylet Backup</translation>",
-                      "<translation>Skylet Backup a iniciar...</translation>",
-                      "<translation>Skylet Backup pronta.</translation>"):
-            self.assertIn(shown, new)
+        with open(os.path.join(self.texts, "shown-texts.json"), encoding="utf-8") as f:
+            shown = json.load(f)
+        self.assertEqual(sorted(shown), ["desc_skyl_env_preparation_done", "desc_skyl_env_preparing"])
+        for key, translation in [("app_name", "Skylet Backup"),
+                                 ("desc_skyl_env_preparing", shown["desc_skyl_env_preparing"]["ptg"]),
+                                 ("desc_skyl_env_preparation_done", shown["desc_skyl_env_preparation_done"]["ptg"])]:
+            self.assertIn("<extracomment>%s</extracomment>\n        <translation>%s</translation>"
+                          % (key, translation), new)
 
     def test_reports_what_it_must_not_settle(self):
         deu = os.path.join(self.ts, "deu.ts")
@@ -113,8 +123,7 @@ class MakeTs(unittest.TestCase):
         content = content.replace(blocks[0] + blocks[1], blocks[1] + blocks[0])
         with open(deu, "w", encoding="utf-8") as f:
             f.write(content)
-        with open(self.strtab, "w", encoding="ascii") as f:
-            f.write(read(os.path.join(SRC, "ui-client", "launcher", "texts", "strtab.cpp")))
+        self.original_table()
         code, out = run(*self.args())
         self.assertEqual(code, 1, out)
         self.assertIn('deu.ts: <TS> carries language="de_DE"', out)
@@ -122,6 +131,60 @@ class MakeTs(unittest.TestCase):
         self.assertIn("deu.ts: shown text 'Skylet Backup is ready.' reads 'Bereit.'", out)
         self.assertEqual(read(deu), content)
         self.assertNotIn("jpn.ts", out)
+
+    def original_table(self):
+        with open(self.strtab, "w", encoding="ascii") as f:
+            f.write(read(os.path.join(self.texts, "strtab.cpp")))
+
+    def test_writes_missing_key_comments_and_nothing_else(self):
+        self.original_table()
+        for name in ("deu.ts", "jpn.ts"):
+            bare = re.sub(r"        <extracomment>.*</extracomment>\n", "", self.before[name])
+            self.assertLess(len(bare), len(self.before[name]), name)
+            with open(os.path.join(self.ts, name), "w", encoding="utf-8") as f:
+                f.write(bare)
+        code, out = run(*self.args("--check"))
+        self.assertEqual(code, 1, out)
+        self.assertIn("deu.ts: message 'Done' lacks its key comment 'btn_done'", out)
+        self.assertIn("jpn.ts: message 'OK' lacks its key comment 'btn_wizard_readonly_yes, btn_ok'", out)
+        self.assertNotIn("enu.ts", out)
+        # Settled by the tool: the files come back as they were, byte for byte.
+        code, out = run(*self.args())
+        self.assertEqual(code, 0, out)
+        self.assertIn("deu.ts: wrote 163 key comment(s)", out)
+        for name, content in self.before.items():
+            self.assertEqual(read(os.path.join(self.ts, name)), content, name)
+        code, out = run(*self.args("--check"))
+        self.assertEqual(code, 0, out)
+
+    def test_rewrites_a_key_comment_when_the_key_changes(self):
+        table = read(os.path.join(self.texts, "strtab.cpp"))
+        renamed = table.replace("STR(btn_done, ", "STR(btn_finish, ", 1)
+        self.assertNotEqual(renamed, table)
+        with open(self.strtab, "w", encoding="ascii") as f:
+            f.write(renamed)
+        code, out = run(*self.args("--check"))
+        self.assertEqual(code, 1, out)
+        self.assertIn("deu.ts: key comment of 'Done' reads 'btn_done', not 'btn_finish'", out)
+        code, out = run(*self.args())
+        self.assertEqual(code, 0, out)
+        for name, content in self.before.items():
+            expected = content.replace("<extracomment>btn_done</extracomment>",
+                                       "<extracomment>btn_finish</extracomment>", 1)
+            self.assertNotEqual(expected, content, name)
+            self.assertEqual(read(os.path.join(self.ts, name)), expected, name)
+
+    def test_shown_texts_must_follow_the_table(self):
+        table = read(os.path.join(self.texts, "strtab.cpp"))
+        changed = table.replace('"Skylet Backup is ready."', '"Skylet Backup is ready to go."', 1)
+        self.assertNotEqual(changed, table)
+        with open(self.strtab, "w", encoding="ascii") as f:
+            f.write(changed)
+        code, out = run(*self.args())
+        self.assertEqual(code, 2, out)
+        self.assertIn("desc_skyl_env_preparation_done reads 'Skylet Backup is ready.' in English", out)
+        for name, content in self.before.items():
+            self.assertEqual(read(os.path.join(self.ts, name)), content, name)
 
     def test_bad_table_is_refused(self):
         with open(self.strtab, "a", encoding="ascii") as f:

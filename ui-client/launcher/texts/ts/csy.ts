@@ -5,654 +5,817 @@
     <name>global</name>
     <message>
         <source>Last backup: %1</source>
+        <extracomment>main_desc_last_upload</extracomment>
         <translation>Poslední záloha: %1</translation>
     </message>
     <message>
         <source>Skip files and folders whose names begin with a dot</source>
+        <extracomment>setting_filter_point_prefix</extracomment>
         <translation>Přeskakovat soubory a složky, jejichž názvy začínají tečkou</translation>
     </message>
     <message>
         <source>Please check your user name and password.</source>
+        <extracomment>msg_checkpass</extracomment>
         <translation>Zkontrolujte prosím uživatelské jméno a heslo.</translation>
     </message>
     <message>
         <source>Skylet Backup</source>
+        <extracomment>app_name</extracomment>
         <translation>Skylet Backup</translation>
     </message>
     <message>
         <source>The automatic connection ID is invalid.</source>
+        <extracomment>err_autoconn_invalidid</extracomment>
         <translation>Identifikátor automatického připojení je neplatný.</translation>
     </message>
     <message>
         <source>The selected backup folder is invalid. Please choose another folder.</source>
+        <extracomment>wizard_invalid_sync_folder_warning</extracomment>
         <translation>Vybraná složka pro zálohování je neplatná. Vyberte prosím jinou složku.</translation>
     </message>
     <message>
         <source>Enter the address of your backup server and your account details.</source>
+        <extracomment>wizard_connection_desc</extracomment>
         <translation>Zadejte adresu zálohovacího serveru a údaje svého účtu.</translation>
     </message>
     <message>
         <source>User name:</source>
+        <extracomment>connection_username</extracomment>
         <translation>Uživatelské jméno:</translation>
     </message>
     <message>
         <source>The backup direction of this task does not match the server settings.</source>
+        <extracomment>err_sync_direction_mismatch</extracomment>
         <translation>Směr zálohování této úlohy neodpovídá nastavení serveru.</translation>
     </message>
     <message>
         <source>Enter the verification code from your authenticator app:</source>
+        <extracomment>connection_enter_otp</extracomment>
         <translation>Zadejte ověřovací kód z ověřovací aplikace:</translation>
     </message>
     <message>
         <source>The shared folder on the server has reached its quota.</source>
+        <extracomment>msg_share_quotafull</extracomment>
         <translation>Sdílená složka na serveru dosáhla své kvóty.</translation>
     </message>
     <message>
         <source>The server certificate could not be verified.</source>
+        <extracomment>err_ssl_verify_fail, wizard_ssl_verify_fail_sync_folder_warning</extracomment>
         <translation>Certifikát serveru se nepodařilo ověřit.</translation>
     </message>
     <message>
         <source>Connection</source>
+        <extracomment>setting_tab_connection</extracomment>
         <translation>Připojení</translation>
     </message>
     <message>
         <source>Proxy</source>
+        <extracomment>btn_proxy, setting_tab_proxy</extracomment>
         <translation>Proxy server</translation>
     </message>
     <message>
         <source>Done</source>
+        <extracomment>btn_done</extracomment>
         <translation>Hotovo</translation>
     </message>
     <message>
         <source>Exit</source>
+        <extracomment>tray_exit</extracomment>
         <translation>Ukončit</translation>
     </message>
     <message>
         <source>Choose the local folders to back up and where to store them on the server.</source>
+        <extracomment>backup_chooser_desc</extracomment>
         <translation>Vyberte místní složky, které chcete zálohovat, a místo jejich uložení na serveru.</translation>
     </message>
     <message>
         <source>Completed</source>
+        <extracomment>main_queue_completed, msg_download_done</extracomment>
         <translation>Dokončeno</translation>
     </message>
     <message>
         <source>The backup task on the server has been changed by another computer.</source>
+        <extracomment>err_hb_change</extracomment>
         <translation>Úloha zálohování na serveru byla změněna z jiného počítače.</translation>
     </message>
     <message>
         <source>The local backup folder cannot be found.</source>
+        <extracomment>err_local_sync_folder_miss</extracomment>
         <translation>Místní složku pro zálohování nelze najít.</translation>
     </message>
     <message>
         <source>Server address:</source>
+        <extracomment>connection_server</extracomment>
         <translation>Adresa serveru:</translation>
     </message>
     <message>
         <source>Need help? The online help explains every step of the setup.</source>
+        <extracomment>wizard_welcome_help</extracomment>
         <translation>Potřebujete pomoc? Online nápověda vysvětluje každý krok nastavení.</translation>
     </message>
     <message>
         <source>OK</source>
+        <extracomment>btn_wizard_readonly_yes, btn_ok</extracomment>
         <translation>OK</translation>
     </message>
     <message>
         <source>The local database is damaged or cannot be opened.</source>
+        <extracomment>err_database</extracomment>
         <translation>Místní databáze je poškozená nebo ji nelze otevřít.</translation>
     </message>
     <message>
         <source>Your files, safely backed up.</source>
+        <extracomment>wizard_welcome_slogan</extracomment>
         <translation>Vaše soubory, bezpečně zálohované.</translation>
     </message>
     <message>
         <source>Use a monochrome tray icon</source>
+        <extracomment>setting_option_use_black_white_icon</extracomment>
         <translation>Používat monochromatickou ikonu v oznamovací oblasti</translation>
     </message>
     <message>
         <source>The shared folder on the server is not mounted.</source>
+        <extracomment>err_share_not_mounted</extracomment>
         <translation>Sdílená složka na serveru není připojena.</translation>
     </message>
     <message>
         <source>Progress</source>
+        <extracomment>main_queue_column_progress</extracomment>
         <translation>Průběh</translation>
     </message>
     <message>
         <source>Open Skylet Backup</source>
+        <extracomment>tray_main_app</extracomment>
         <translation>Otevřít Skylet Backup</translation>
     </message>
     <message>
         <source>The server sent a response that could not be understood.</source>
+        <extracomment>err_proto</extracomment>
         <translation>Server odeslal nesrozumitelnou odpověď.</translation>
     </message>
     <message>
         <source>The backup folder is on a volume that is not mounted.</source>
+        <extracomment>err_syncfolder_not_mounted</extracomment>
         <translation>Složka pro zálohování je na svazku, který není připojen.</translation>
     </message>
     <message>
         <source>Unlink</source>
+        <extracomment>btn_unlink</extracomment>
         <translation>Odpojit</translation>
     </message>
     <message>
         <source>There is not enough free space on the local disk.</source>
+        <extracomment>err_diskfull</extracomment>
         <translation>Na místním disku není dostatek volného místa.</translation>
     </message>
     <message>
         <source>The home folder service is disabled for your account on the server.</source>
+        <extracomment>err_user_home_disabled</extracomment>
         <translation>Služba domovské složky je pro váš účet na serveru zakázána.</translation>
     </message>
     <message>
         <source>Backup is up to date</source>
+        <extracomment>main_status_uptodate</extracomment>
         <translation>Záloha je aktuální</translation>
     </message>
     <message>
         <source>There is not enough free space for the selected folder.</source>
+        <extracomment>wizard_diskfull_sync_folder_warning</extracomment>
         <translation>Pro vybranou složku není dostatek volného místa.</translation>
     </message>
     <message>
         <source>Skylet Backup keeps a copy of your files on your own server.</source>
+        <extracomment>msg_about</extracomment>
         <translation>Skylet Backup uchovává kopii vašich souborů na vašem vlastním serveru.</translation>
     </message>
     <message>
         <source>The backup failed.</source>
+        <extracomment>err_backup_fail</extracomment>
         <translation>Zálohování se nezdařilo.</translation>
     </message>
     <message>
         <source>Path</source>
+        <extracomment>wizard_summary_table_path</extracomment>
         <translation>Cesta</translation>
     </message>
     <message>
         <source>Manual proxy configuration</source>
+        <extracomment>setting_proxy_manual</extracomment>
         <translation>Ruční konfigurace proxy serveru</translation>
     </message>
     <message>
         <source>Destination</source>
+        <extracomment>wizard_summary_table_remote_title, backup_chooser_destination</extracomment>
         <translation>Cíl</translation>
     </message>
     <message>
         <source>A verification code is required to sign in.</source>
+        <extracomment>err_otp_required</extracomment>
         <translation>K přihlášení je vyžadován ověřovací kód.</translation>
     </message>
     <message>
         <source>Unlink this computer from the server? Backups already stored stay on the server.</source>
+        <extracomment>connection_unlink_confirm</extracomment>
         <translation>Odpojit tento počítač od serveru? Již uložené zálohy na serveru zůstanou.</translation>
     </message>
     <message>
         <source>Resume</source>
+        <extracomment>btn_resume</extracomment>
         <translation>Pokračovat</translation>
     </message>
     <message>
         <source>Password:</source>
+        <extracomment>setting_proxy_password, connection_password</extracomment>
         <translation>Heslo:</translation>
     </message>
     <message>
         <source>Skylet Backup is initializing...</source>
+        <extracomment>desc_skyl_env_preparing</extracomment>
         <translation>Skylet Backup se inicializuje...</translation>
     </message>
     <message>
         <source>No folder is selected. Please choose at least one folder to back up.</source>
+        <extracomment>backup_chooser_no_folder_selected</extracomment>
         <translation>Není vybrána žádná složka. Vyberte prosím alespoň jednu složku k zálohování.</translation>
     </message>
     <message>
         <source>Use the system proxy settings</source>
+        <extracomment>setting_proxy_sys_proxy</extracomment>
         <translation>Používat systémové nastavení proxy serveru</translation>
     </message>
     <message>
         <source>Not now</source>
+        <extracomment>btn_wizard_readonly_no</extracomment>
         <translation>Teď ne</translation>
     </message>
     <message>
         <source>Local folders</source>
+        <extracomment>setting_tab_folder, wizard_summary_table_local_title</extracomment>
         <translation>Místní složky</translation>
     </message>
     <message>
         <source>File</source>
+        <extracomment>main_queue_column_file</extracomment>
         <translation>Soubor</translation>
     </message>
     <message>
         <source>Please enter a user name for the proxy server.</source>
+        <extracomment>setting_proxy_err_empty_username</extracomment>
         <translation>Zadejte prosím uživatelské jméno pro proxy server.</translation>
     </message>
     <message>
         <source>Filter</source>
+        <extracomment>setting_tab_filter</extracomment>
         <translation>Filtr</translation>
     </message>
     <message>
         <source>The certificate of the server has changed since the last connection.</source>
+        <extracomment>msg_ssl_change</extracomment>
         <translation>Certifikát serveru se od posledního připojení změnil.</translation>
     </message>
     <message>
         <source>Unlinking...</source>
+        <extracomment>connection_unlinking</extracomment>
         <translation>Odpojování...</translation>
     </message>
     <message>
         <source>Use a secure connection (SSL)</source>
+        <extracomment>connection_ssl</extracomment>
         <translation>Používat zabezpečené připojení (SSL)</translation>
     </message>
     <message>
         <source>Version: %1</source>
+        <extracomment>version</extracomment>
         <translation>Verze: %1</translation>
     </message>
     <message>
         <source>Transfer queue</source>
+        <extracomment>main_queue_title</extracomment>
         <translation>Fronta přenosů</translation>
     </message>
     <message>
         <source>Pause</source>
+        <extracomment>btn_pause</extracomment>
         <translation>Pozastavit</translation>
     </message>
     <message>
         <source>The source folder is read-only. Its files can be backed up but not restored into it.</source>
+        <extracomment>wizard_source_readonly_warning</extracomment>
         <translation>Zdrojová složka je jen pro čtení. Její soubory lze zálohovat, ale nelze je do ní obnovit.</translation>
     </message>
     <message>
         <source>This folder is read-only.</source>
+        <extracomment>read_only_tooltip</extracomment>
         <translation>Tato složka je jen pro čtení.</translation>
     </message>
     <message>
         <source>Error</source>
+        <extracomment>msg_error</extracomment>
         <translation>Chyba</translation>
     </message>
     <message>
         <source>Backup paused</source>
+        <extracomment>main_status_pause</extracomment>
         <translation>Zálohování pozastaveno</translation>
     </message>
     <message>
         <source>Upgrade Skylet Backup</source>
+        <extracomment>tray_upgrade, wizard_client_upgrade</extracomment>
         <translation>Aktualizovat Skylet Backup</translation>
     </message>
     <message>
         <source>The new language takes effect after Skylet Backup restarts.</source>
+        <extracomment>setting_option_language_restart</extracomment>
         <translation>Nový jazyk se projeví po restartování aplikace Skylet Backup.</translation>
     </message>
     <message>
         <source>The proxy port must be a number from 1 to 65535.</source>
+        <extracomment>setting_proxy_err_invalid_port</extracomment>
         <translation>Port proxy serveru musí být číslo od 1 do 65535.</translation>
     </message>
     <message>
         <source>Uploading</source>
+        <extracomment>main_queue_uploading</extracomment>
         <translation>Odesílání</translation>
     </message>
     <message>
         <source>The server certificate has changed. Make sure that you are connecting to the right server.</source>
+        <extracomment>wizard_ssl_change_sync_folder_warning, err_ssl_change</extracomment>
         <translation>Certifikát serveru se změnil. Ujistěte se, že se připojujete ke správnému serveru.</translation>
     </message>
     <message>
         <source>The server does not accept connections from this IP address.</source>
+        <extracomment>err_ip_not_allowed</extracomment>
         <translation>Server nepřijímá připojení z této IP adresy.</translation>
     </message>
     <message>
         <source>Testing the connection...</source>
+        <extracomment>msg_test_connect</extracomment>
         <translation>Testování připojení...</translation>
     </message>
     <message>
         <source>A secure connection to the server could not be established.</source>
+        <extracomment>msg_ssl_error</extracomment>
         <translation>Zabezpečené připojení k serveru se nepodařilo navázat.</translation>
     </message>
     <message>
         <source>Not needed</source>
+        <extracomment>btn_no_need</extracomment>
         <translation>Není potřeba</translation>
     </message>
     <message>
         <source>Port:</source>
+        <extracomment>setting_proxy_port</extracomment>
         <translation>Port:</translation>
     </message>
     <message>
         <source>Connect to your server</source>
+        <extracomment>wizard_connection_title</extracomment>
         <translation>Připojte se ke svému serveru</translation>
     </message>
     <message>
         <source>The verification code is incorrect.</source>
+        <extracomment>err_otp_invalid</extracomment>
         <translation>Ověřovací kód je nesprávný.</translation>
     </message>
     <message>
         <source>Select</source>
+        <extracomment>btn_select</extracomment>
         <translation>Vybrat</translation>
     </message>
     <message>
         <source>A shared folder with this name already exists.</source>
+        <extracomment>wizard_share_name_duplicate_warning</extracomment>
         <translation>Sdílená složka s tímto názvem již existuje.</translation>
     </message>
     <message>
         <source>This wizard helps you set up the backup of your computer.</source>
+        <extracomment>wizard_welcome_info</extracomment>
         <translation>Tento průvodce vám pomůže nastavit zálohování počítače.</translation>
     </message>
     <message>
         <source>Connecting...</source>
+        <extracomment>main_status_connecting</extracomment>
         <translation>Připojování...</translation>
     </message>
     <message>
         <source>Sharing enabled</source>
+        <extracomment>share_enabled</extracomment>
         <translation>Sdílení zapnuto</translation>
     </message>
     <message>
         <source>About</source>
+        <extracomment>tray_about</extracomment>
         <translation>O aplikaci</translation>
     </message>
     <message>
         <source>You do not have permission to access the selected folder.</source>
+        <extracomment>wizard_access_deny_sync_folder_warning</extracomment>
         <translation>Nemáte oprávnění k přístupu k vybrané složce.</translation>
     </message>
     <message>
         <source>Your storage quota on the server is full.</source>
+        <extracomment>err_quotafull</extracomment>
         <translation>Vaše kvóta úložiště na serveru je vyčerpána.</translation>
     </message>
     <message>
         <source>Double-click to edit the file extension.</source>
+        <extracomment>setting_filter_table_editor_tooltip</extracomment>
         <translation>Dvojitým kliknutím upravíte příponu souboru.</translation>
     </message>
     <message>
         <source>Continue</source>
+        <extracomment>btn_continue</extracomment>
         <translation>Pokračovat</translation>
     </message>
     <message>
         <source>Maximum file size (MB):</source>
+        <extracomment>setting_filter_max_size</extracomment>
         <translation>Maximální velikost souboru (MB):</translation>
     </message>
     <message>
         <source>Backing up...</source>
+        <extracomment>main_status_syncing</extracomment>
         <translation>Zálohování...</translation>
     </message>
     <message>
         <source>The selected folder is larger than the quota left on the server.</source>
+        <extracomment>wizard_quotafull_sync_folder_warning</extracomment>
         <translation>Vybraná složka je větší než zbývající kvóta na serveru.</translation>
     </message>
     <message>
         <source>Too many failed attempts. Please try again later.</source>
+        <extracomment>err_max_tries</extracomment>
         <translation>Příliš mnoho neúspěšných pokusů. Zkuste to prosím později.</translation>
     </message>
     <message>
         <source>Enter 0 to back up files of any size.</source>
+        <extracomment>setting_filter_zero_desc</extracomment>
         <translation>Zadejte 0, chcete-li zálohovat soubory libovolné velikosti.</translation>
     </message>
     <message>
         <source>An unexpected error occurred.</source>
+        <extracomment>err_abnormal</extracomment>
         <translation>Došlo k neočekávané chybě.</translation>
     </message>
     <message>
         <source>Skylet Backup could not be initialized.</source>
+        <extracomment>err_init_failed</extracomment>
         <translation>Aplikaci Skylet Backup se nepodařilo inicializovat.</translation>
     </message>
     <message>
         <source>The backup task on the server does not belong to this computer.</source>
+        <extracomment>err_hb_not_match</extracomment>
         <translation>Úloha zálohování na serveru nepatří tomuto počítači.</translation>
     </message>
     <message>
         <source>Choose a folder on the server:</source>
+        <extracomment>treedialog_server_desc</extracomment>
         <translation>Vyberte složku na serveru:</translation>
     </message>
     <message>
         <source>The user name or password is incorrect.</source>
+        <extracomment>msg_test_username_fail</extracomment>
         <translation>Uživatelské jméno nebo heslo je nesprávné.</translation>
     </message>
     <message>
         <source>Language:</source>
+        <extracomment>setting_option_language_title</extracomment>
         <translation>Jazyk:</translation>
     </message>
     <message>
         <source>System default</source>
+        <extracomment>setting_option_language_default</extracomment>
         <translation>Podle systému</translation>
     </message>
     <message>
         <source>Connect anyway</source>
+        <extracomment>btn_ssl_continue</extracomment>
         <translation>Přesto připojit</translation>
     </message>
     <message>
         <source>Choose the folder on this computer that you want to back up.</source>
+        <extracomment>wizard_setsyncfolder_desc</extracomment>
         <translation>Vyberte složku v tomto počítači, kterou chcete zálohovat.</translation>
     </message>
     <message>
         <source>The server requires two-step verification for your account. Please turn it on first.</source>
+        <extracomment>err_otp_enforced</extracomment>
         <translation>Server vyžaduje pro váš účet dvoufázové ověření. Nejprve ho prosím zapněte.</translation>
     </message>
     <message>
         <source>Next</source>
+        <extracomment>btn_next</extracomment>
         <translation>Další</translation>
     </message>
     <message>
         <source>Apply</source>
+        <extracomment>btn_apply</extracomment>
         <translation>Použít</translation>
     </message>
     <message>
         <source>Please enter the proxy address and port.</source>
+        <extracomment>setting_proxy_err_ipport_empty</extracomment>
         <translation>Zadejte prosím adresu a port proxy serveru.</translation>
     </message>
     <message>
         <source>Your account is disabled on the server.</source>
+        <extracomment>wizard_user_disable_sync_folder_warning</extracomment>
         <translation>Váš účet je na serveru zakázán.</translation>
     </message>
     <message>
         <source>This folder is already backed up by another task.</source>
+        <extracomment>wizard_conflict_backup_warning</extracomment>
         <translation>Tato složka je již zálohována jinou úlohou.</translation>
     </message>
     <message>
         <source>There is no valid folder to back up.</source>
+        <extracomment>err_no_valid_folder</extracomment>
         <translation>Není k dispozici žádná platná složka k zálohování.</translation>
     </message>
     <message>
         <source>Waiting for the file to be unlocked</source>
+        <extracomment>main_queue_locking</extracomment>
         <translation>Čekání na odemknutí souboru</translation>
     </message>
     <message>
         <source>No proxy</source>
+        <extracomment>setting_proxy_no_proxy</extracomment>
         <translation>Bez proxy serveru</translation>
     </message>
     <message>
         <source>Help</source>
+        <extracomment>tray_help</extracomment>
         <translation>Nápověda</translation>
     </message>
     <message>
         <source>The server version is not supported. Please update the server.</source>
+        <extracomment>err_version_server</extracomment>
         <translation>Tato verze serveru není podporována. Aktualizujte prosím server.</translation>
     </message>
     <message>
         <source>Choose a folder on this computer</source>
+        <extracomment>treedialog_pc_title</extracomment>
         <translation>Vyberte složku v tomto počítači</translation>
     </message>
     <message>
         <source>Files larger than this size are not backed up.</source>
+        <extracomment>setting_filter_size_limit_tooltip</extracomment>
         <translation>Soubory větší než tato velikost se nezálohují.</translation>
     </message>
     <message>
         <source>Keep files on the server when they are deleted locally</source>
+        <extracomment>setting_filter_ignore_local_delete</extracomment>
         <translation>Ponechat soubory na serveru, i když jsou odstraněny místně</translation>
     </message>
     <message>
         <source>The network is unavailable. Please check your connection.</source>
+        <extracomment>err_network, wizard_network_err_sync_folder_warning</extracomment>
         <translation>Síť není dostupná. Zkontrolujte prosím připojení.</translation>
     </message>
     <message>
         <source>Status</source>
+        <extracomment>main_queue_column_status</extracomment>
         <translation>Stav</translation>
     </message>
     <message>
         <source>Choose source folders</source>
+        <extracomment>backup_chooser_choose_source</extracomment>
         <translation>Vyberte zdrojové složky</translation>
     </message>
     <message>
         <source>Read-only folders are backed up, but files cannot be restored into them.</source>
+        <extracomment>wizard_readonly_backup_desc</extracomment>
         <translation>Složky jen pro čtení se zálohují, ale soubory do nich nelze obnovit.</translation>
     </message>
     <message>
         <source>Address:</source>
+        <extracomment>setting_proxy_ip</extracomment>
         <translation>Adresa:</translation>
     </message>
     <message>
         <source>Security warning</source>
+        <extracomment>title_ssl_warning</extracomment>
         <translation>Bezpečnostní upozornění</translation>
     </message>
     <message>
         <source>Waiting</source>
+        <extracomment>main_queue_waiting</extracomment>
         <translation>Čekání</translation>
     </message>
     <message>
         <source>Downloading the update...</source>
+        <extracomment>msg_download_downloading</extracomment>
         <translation>Stahování aktualizace...</translation>
     </message>
     <message>
         <source>Welcome to Skylet Backup</source>
+        <extracomment>wizard_welcome_desc</extracomment>
         <translation>Vítejte v aplikaci Skylet Backup</translation>
     </message>
     <message>
         <source>Proxy user name:</source>
+        <extracomment>setting_proxy_username</extracomment>
         <translation>Uživatelské jméno pro proxy server:</translation>
     </message>
     <message>
         <source>Connect through the FarLink relay</source>
+        <extracomment>connection_use_farlink</extracomment>
         <translation>Připojit se přes přenosový server FarLink</translation>
     </message>
     <message>
         <source>Account</source>
+        <extracomment>wizard_summary_table_account</extracomment>
         <translation>Účet</translation>
     </message>
     <message>
         <source>The request could not be processed.</source>
+        <extracomment>wizard_system_err_sync_folder_warning, err_invalid</extracomment>
         <translation>Požadavek nelze zpracovat.</translation>
     </message>
     <message>
         <source>The shared folder does not exist on the server.</source>
+        <extracomment>wizard_share_nonexist_sync_folder_warning</extracomment>
         <translation>Sdílená složka na serveru neexistuje.</translation>
     </message>
     <message>
         <source>%1 upgrade failed (error code: %2).</source>
+        <extracomment>wizard_client_upgrade_failed</extracomment>
         <translation>Aktualizace %1 se nezdařila (kód chyby: %2).</translation>
     </message>
     <message>
         <source>Summary</source>
+        <extracomment>wizard_summary_title</extracomment>
         <translation>Souhrn</translation>
     </message>
     <message>
         <source>Preparing</source>
+        <extracomment>main_queue_preparing</extracomment>
         <translation>Příprava</translation>
     </message>
     <message>
         <source>Options</source>
+        <extracomment>setting_tab_option</extracomment>
         <translation>Možnosti</translation>
     </message>
     <message>
         <source>The selected folder on the server is read-only.</source>
+        <extracomment>wizard_readonly_sync_folder_warning</extracomment>
         <translation>Vybraná složka na serveru je jen pro čtení.</translation>
     </message>
     <message>
         <source>Backup stopped with errors</source>
+        <extracomment>main_status_error</extracomment>
         <translation>Zálohování skončilo s chybami</translation>
     </message>
     <message>
         <source>Click here to update Skylet Backup.</source>
+        <extracomment>tray_click_to_update</extracomment>
         <translation>Klikněte sem a aktualizujte aplikaci Skylet Backup.</translation>
     </message>
     <message>
         <source>Read-only</source>
+        <extracomment>read_only</extracomment>
         <translation>Jen pro čtení</translation>
     </message>
     <message>
         <source>The server administrator does not allow automatic connections.</source>
+        <extracomment>err_autoconn_ctrl</extracomment>
         <translation>Správce serveru nepovoluje automatická připojení.</translation>
     </message>
     <message>
         <source>The selected folder overlaps a folder that is already backed up.</source>
+        <extracomment>wizard_conflict_sync_folder_warning</extracomment>
         <translation>Vybraná složka se překrývá se složkou, která je již zálohována.</translation>
     </message>
     <message>
         <source>Advanced</source>
+        <extracomment>btn_advanced</extracomment>
         <translation>Pokročilé</translation>
     </message>
     <message>
         <source>Processing %1 file(s)...</source>
+        <extracomment>main_desc_processing_count</extracomment>
         <translation>Zpracování souborů: %1...</translation>
     </message>
     <message>
         <source>Excluded paths</source>
+        <extracomment>wizard_summary_table_except_path</extracomment>
         <translation>Vyloučené cesty</translation>
     </message>
     <message>
         <source>You do not have permission to write to the shared folder.</source>
+        <extracomment>err_share_perm</extracomment>
         <translation>Nemáte oprávnění k zápisu do sdílené složky.</translation>
     </message>
     <message>
         <source>Files with these extensions are not backed up:</source>
+        <extracomment>setting_filter_table_desc</extracomment>
         <translation>Soubory s těmito příponami se nezálohují:</translation>
     </message>
     <message>
         <source>Authentication failed.</source>
+        <extracomment>err_auth</extracomment>
         <translation>Ověření se nezdařilo.</translation>
     </message>
     <message>
         <source>Settings</source>
+        <extracomment>btn_settings</extracomment>
         <translation>Nastavení</translation>
     </message>
     <message>
         <source>The upgrade failed.</source>
+        <extracomment>upgrade_failed</extracomment>
         <translation>Aktualizace se nezdařila.</translation>
     </message>
     <message>
         <source>Searching for earlier backups on this computer...</source>
+        <extracomment>local_hb_search</extracomment>
         <translation>Hledání dřívějších záloh v tomto počítači...</translation>
     </message>
     <message>
         <source>Back</source>
+        <extracomment>btn_back</extracomment>
         <translation>Zpět</translation>
     </message>
     <message>
         <source>%1 / %2</source>
+        <extracomment>main_queue_progress</extracomment>
         <translation>%1 / %2</translation>
     </message>
     <message>
         <source>Start now</source>
+        <extracomment>btn_start_now</extracomment>
         <translation>Spustit nyní</translation>
     </message>
     <message>
         <source>Backing up %1</source>
+        <extracomment>main_desc_processing_file</extracomment>
         <translation>Zálohování: %1</translation>
     </message>
     <message>
         <source>The proxy server requires authentication</source>
+        <extracomment>setting_proxy_auth</extracomment>
         <translation>Proxy server vyžaduje ověření</translation>
     </message>
     <message>
         <source>Server</source>
+        <extracomment>wizard_summary_table_server</extracomment>
         <translation>Server</translation>
     </message>
     <message>
         <source>Choose the folder to back up</source>
+        <extracomment>wizard_setsyncfolder_title</extracomment>
         <translation>Vyberte složku k zálohování</translation>
     </message>
     <message>
         <source>A session with the server could not be created.</source>
+        <extracomment>err_create_session_fail</extracomment>
         <translation>Relaci se serverem se nepodařilo vytvořit.</translation>
     </message>
     <message>
         <source>Skylet Backup is ready.</source>
+        <extracomment>desc_skyl_env_preparation_done</extracomment>
         <translation>Skylet Backup je připravena.</translation>
     </message>
     <message>
         <source>Cancel</source>
+        <extracomment>btn_cancel</extracomment>
         <translation>Zrušit</translation>
     </message>
     <message>
         <source>This version of Skylet Backup is no longer supported. Please upgrade.</source>
+        <extracomment>err_version_client</extracomment>
         <translation>Tato verze aplikace Skylet Backup již není podporována. Proveďte prosím aktualizaci.</translation>
     </message>
     <message>
         <source>Excluded file extensions</source>
+        <extracomment>setting_filter_table_title</extracomment>
         <translation>Vyloučené přípony souborů</translation>
     </message>
     <message>
         <source>Applying settings...</source>
+        <extracomment>manage_setting_applying</extracomment>
         <translation>Použití nastavení...</translation>
     </message>
     <message>
         <source>Updating...</source>
+        <extracomment>tray_updating</extracomment>
         <translation>Aktualizace...</translation>
     </message>
     <message>
         <source>Look for a backup made earlier on this computer</source>
+        <extracomment>wizard_find_local_hb_tooltip</extracomment>
         <translation>Vyhledat zálohu vytvořenou dříve v tomto počítači</translation>
     </message>
     <message>
         <source>Start Skylet Backup when I log in</source>
+        <extracomment>setting_option_start_upon_login</extracomment>
         <translation>Spouštět aplikaci Skylet Backup po přihlášení</translation>
     </message>
     <message>
         <source>Check the settings below, then click Done to start the backup.</source>
+        <extracomment>wizard_summary_desc</extracomment>
         <translation>Zkontrolujte níže uvedené nastavení a zálohování spusťte kliknutím na tlačítko Hotovo.</translation>
     </message>
 </context>

@@ -5,654 +5,817 @@
     <name>global</name>
     <message>
         <source>Last backup: %1</source>
+        <extracomment>main_desc_last_upload</extracomment>
         <translation>Seneste sikkerhedskopi: %1</translation>
     </message>
     <message>
         <source>Skip files and folders whose names begin with a dot</source>
+        <extracomment>setting_filter_point_prefix</extracomment>
         <translation>Spring filer og mapper over, hvis navne begynder med et punktum</translation>
     </message>
     <message>
         <source>Please check your user name and password.</source>
+        <extracomment>msg_checkpass</extracomment>
         <translation>Kontrollér dit brugernavn og din adgangskode.</translation>
     </message>
     <message>
         <source>Skylet Backup</source>
+        <extracomment>app_name</extracomment>
         <translation>Skylet Backup</translation>
     </message>
     <message>
         <source>The automatic connection ID is invalid.</source>
+        <extracomment>err_autoconn_invalidid</extracomment>
         <translation>Id'et til automatisk forbindelse er ugyldigt.</translation>
     </message>
     <message>
         <source>The selected backup folder is invalid. Please choose another folder.</source>
+        <extracomment>wizard_invalid_sync_folder_warning</extracomment>
         <translation>Den valgte sikkerhedskopimappe er ugyldig. Vælg en anden mappe.</translation>
     </message>
     <message>
         <source>Enter the address of your backup server and your account details.</source>
+        <extracomment>wizard_connection_desc</extracomment>
         <translation>Angiv adressen på din server til sikkerhedskopiering og dine kontooplysninger.</translation>
     </message>
     <message>
         <source>User name:</source>
+        <extracomment>connection_username</extracomment>
         <translation>Brugernavn:</translation>
     </message>
     <message>
         <source>The backup direction of this task does not match the server settings.</source>
+        <extracomment>err_sync_direction_mismatch</extracomment>
         <translation>Retningen for sikkerhedskopiering i denne opgave stemmer ikke overens med serverens indstillinger.</translation>
     </message>
     <message>
         <source>Enter the verification code from your authenticator app:</source>
+        <extracomment>connection_enter_otp</extracomment>
         <translation>Angiv bekræftelseskoden fra din godkendelsesapp:</translation>
     </message>
     <message>
         <source>The shared folder on the server has reached its quota.</source>
+        <extracomment>msg_share_quotafull</extracomment>
         <translation>Den delte mappe på serveren har nået sin kvote.</translation>
     </message>
     <message>
         <source>The server certificate could not be verified.</source>
+        <extracomment>err_ssl_verify_fail, wizard_ssl_verify_fail_sync_folder_warning</extracomment>
         <translation>Servercertifikatet kunne ikke bekræftes.</translation>
     </message>
     <message>
         <source>Connection</source>
+        <extracomment>setting_tab_connection</extracomment>
         <translation>Forbindelse</translation>
     </message>
     <message>
         <source>Proxy</source>
+        <extracomment>btn_proxy, setting_tab_proxy</extracomment>
         <translation>Proxyserver</translation>
     </message>
     <message>
         <source>Done</source>
+        <extracomment>btn_done</extracomment>
         <translation>Udfør</translation>
     </message>
     <message>
         <source>Exit</source>
+        <extracomment>tray_exit</extracomment>
         <translation>Afslut</translation>
     </message>
     <message>
         <source>Choose the local folders to back up and where to store them on the server.</source>
+        <extracomment>backup_chooser_desc</extracomment>
         <translation>Vælg de lokale mapper, der skal sikkerhedskopieres, og hvor de skal gemmes på serveren.</translation>
     </message>
     <message>
         <source>Completed</source>
+        <extracomment>main_queue_completed, msg_download_done</extracomment>
         <translation>Fuldført</translation>
     </message>
     <message>
         <source>The backup task on the server has been changed by another computer.</source>
+        <extracomment>err_hb_change</extracomment>
         <translation>Sikkerhedskopieringsopgaven på serveren er blevet ændret af en anden computer.</translation>
     </message>
     <message>
         <source>The local backup folder cannot be found.</source>
+        <extracomment>err_local_sync_folder_miss</extracomment>
         <translation>Den lokale sikkerhedskopimappe blev ikke fundet.</translation>
     </message>
     <message>
         <source>Server address:</source>
+        <extracomment>connection_server</extracomment>
         <translation>Serveradresse:</translation>
     </message>
     <message>
         <source>Need help? The online help explains every step of the setup.</source>
+        <extracomment>wizard_welcome_help</extracomment>
         <translation>Brug for hjælp? Onlinehjælpen forklarer hvert trin i opsætningen.</translation>
     </message>
     <message>
         <source>OK</source>
+        <extracomment>btn_wizard_readonly_yes, btn_ok</extracomment>
         <translation>OK</translation>
     </message>
     <message>
         <source>The local database is damaged or cannot be opened.</source>
+        <extracomment>err_database</extracomment>
         <translation>Den lokale database er beskadiget eller kan ikke åbnes.</translation>
     </message>
     <message>
         <source>Your files, safely backed up.</source>
+        <extracomment>wizard_welcome_slogan</extracomment>
         <translation>Dine filer, trygt sikkerhedskopieret.</translation>
     </message>
     <message>
         <source>Use a monochrome tray icon</source>
+        <extracomment>setting_option_use_black_white_icon</extracomment>
         <translation>Brug et monokromt ikon i meddelelsesområdet</translation>
     </message>
     <message>
         <source>The shared folder on the server is not mounted.</source>
+        <extracomment>err_share_not_mounted</extracomment>
         <translation>Den delte mappe på serveren er ikke monteret.</translation>
     </message>
     <message>
         <source>Progress</source>
+        <extracomment>main_queue_column_progress</extracomment>
         <translation>Forløb</translation>
     </message>
     <message>
         <source>Open Skylet Backup</source>
+        <extracomment>tray_main_app</extracomment>
         <translation>Åbn Skylet Backup</translation>
     </message>
     <message>
         <source>The server sent a response that could not be understood.</source>
+        <extracomment>err_proto</extracomment>
         <translation>Serveren sendte et svar, der ikke kunne forstås.</translation>
     </message>
     <message>
         <source>The backup folder is on a volume that is not mounted.</source>
+        <extracomment>err_syncfolder_not_mounted</extracomment>
         <translation>Sikkerhedskopimappen ligger på en diskenhed, der ikke er monteret.</translation>
     </message>
     <message>
         <source>Unlink</source>
+        <extracomment>btn_unlink</extracomment>
         <translation>Fjern tilknytning</translation>
     </message>
     <message>
         <source>There is not enough free space on the local disk.</source>
+        <extracomment>err_diskfull</extracomment>
         <translation>Der er ikke nok ledig plads på den lokale disk.</translation>
     </message>
     <message>
         <source>The home folder service is disabled for your account on the server.</source>
+        <extracomment>err_user_home_disabled</extracomment>
         <translation>Tjenesten for hjemmemapper er deaktiveret for din konto på serveren.</translation>
     </message>
     <message>
         <source>Backup is up to date</source>
+        <extracomment>main_status_uptodate</extracomment>
         <translation>Sikkerhedskopien er opdateret</translation>
     </message>
     <message>
         <source>There is not enough free space for the selected folder.</source>
+        <extracomment>wizard_diskfull_sync_folder_warning</extracomment>
         <translation>Der er ikke nok ledig plads til den valgte mappe.</translation>
     </message>
     <message>
         <source>Skylet Backup keeps a copy of your files on your own server.</source>
+        <extracomment>msg_about</extracomment>
         <translation>Skylet Backup gemmer en kopi af dine filer på din egen server.</translation>
     </message>
     <message>
         <source>The backup failed.</source>
+        <extracomment>err_backup_fail</extracomment>
         <translation>Sikkerhedskopieringen mislykkedes.</translation>
     </message>
     <message>
         <source>Path</source>
+        <extracomment>wizard_summary_table_path</extracomment>
         <translation>Sti</translation>
     </message>
     <message>
         <source>Manual proxy configuration</source>
+        <extracomment>setting_proxy_manual</extracomment>
         <translation>Manuel proxykonfiguration</translation>
     </message>
     <message>
         <source>Destination</source>
+        <extracomment>wizard_summary_table_remote_title, backup_chooser_destination</extracomment>
         <translation>Mål</translation>
     </message>
     <message>
         <source>A verification code is required to sign in.</source>
+        <extracomment>err_otp_required</extracomment>
         <translation>Der kræves en bekræftelseskode for at logge på.</translation>
     </message>
     <message>
         <source>Unlink this computer from the server? Backups already stored stay on the server.</source>
+        <extracomment>connection_unlink_confirm</extracomment>
         <translation>Vil du fjerne denne computers tilknytning til serveren? Sikkerhedskopier, der allerede er gemt, forbliver på serveren.</translation>
     </message>
     <message>
         <source>Resume</source>
+        <extracomment>btn_resume</extracomment>
         <translation>Genoptag</translation>
     </message>
     <message>
         <source>Password:</source>
+        <extracomment>setting_proxy_password, connection_password</extracomment>
         <translation>Adgangskode:</translation>
     </message>
     <message>
         <source>Skylet Backup is initializing...</source>
+        <extracomment>desc_skyl_env_preparing</extracomment>
         <translation>Skylet Backup initialiserer...</translation>
     </message>
     <message>
         <source>No folder is selected. Please choose at least one folder to back up.</source>
+        <extracomment>backup_chooser_no_folder_selected</extracomment>
         <translation>Der er ikke valgt nogen mappe. Vælg mindst én mappe, der skal sikkerhedskopieres.</translation>
     </message>
     <message>
         <source>Use the system proxy settings</source>
+        <extracomment>setting_proxy_sys_proxy</extracomment>
         <translation>Brug systemets proxyindstillinger</translation>
     </message>
     <message>
         <source>Not now</source>
+        <extracomment>btn_wizard_readonly_no</extracomment>
         <translation>Ikke nu</translation>
     </message>
     <message>
         <source>Local folders</source>
+        <extracomment>setting_tab_folder, wizard_summary_table_local_title</extracomment>
         <translation>Lokale mapper</translation>
     </message>
     <message>
         <source>File</source>
+        <extracomment>main_queue_column_file</extracomment>
         <translation>Fil</translation>
     </message>
     <message>
         <source>Please enter a user name for the proxy server.</source>
+        <extracomment>setting_proxy_err_empty_username</extracomment>
         <translation>Angiv et brugernavn til proxyserveren.</translation>
     </message>
     <message>
         <source>Filter</source>
+        <extracomment>setting_tab_filter</extracomment>
         <translation>Filtre</translation>
     </message>
     <message>
         <source>The certificate of the server has changed since the last connection.</source>
+        <extracomment>msg_ssl_change</extracomment>
         <translation>Serverens certifikat er ændret siden sidste forbindelse.</translation>
     </message>
     <message>
         <source>Unlinking...</source>
+        <extracomment>connection_unlinking</extracomment>
         <translation>Fjerner tilknytning...</translation>
     </message>
     <message>
         <source>Use a secure connection (SSL)</source>
+        <extracomment>connection_ssl</extracomment>
         <translation>Brug en sikker forbindelse (SSL)</translation>
     </message>
     <message>
         <source>Version: %1</source>
+        <extracomment>version</extracomment>
         <translation>Version: %1</translation>
     </message>
     <message>
         <source>Transfer queue</source>
+        <extracomment>main_queue_title</extracomment>
         <translation>Overførselskø</translation>
     </message>
     <message>
         <source>Pause</source>
+        <extracomment>btn_pause</extracomment>
         <translation>Sæt på pause</translation>
     </message>
     <message>
         <source>The source folder is read-only. Its files can be backed up but not restored into it.</source>
+        <extracomment>wizard_source_readonly_warning</extracomment>
         <translation>Kildemappen er skrivebeskyttet. Dens filer kan sikkerhedskopieres, men ikke gendannes til den.</translation>
     </message>
     <message>
         <source>This folder is read-only.</source>
+        <extracomment>read_only_tooltip</extracomment>
         <translation>Denne mappe er skrivebeskyttet.</translation>
     </message>
     <message>
         <source>Error</source>
+        <extracomment>msg_error</extracomment>
         <translation>Fejl</translation>
     </message>
     <message>
         <source>Backup paused</source>
+        <extracomment>main_status_pause</extracomment>
         <translation>Sikkerhedskopiering sat på pause</translation>
     </message>
     <message>
         <source>Upgrade Skylet Backup</source>
+        <extracomment>tray_upgrade, wizard_client_upgrade</extracomment>
         <translation>Opgrader Skylet Backup</translation>
     </message>
     <message>
         <source>The new language takes effect after Skylet Backup restarts.</source>
+        <extracomment>setting_option_language_restart</extracomment>
         <translation>Det nye sprog træder i kraft, når Skylet Backup genstarter.</translation>
     </message>
     <message>
         <source>The proxy port must be a number from 1 to 65535.</source>
+        <extracomment>setting_proxy_err_invalid_port</extracomment>
         <translation>Proxyporten skal være et tal fra 1 til 65535.</translation>
     </message>
     <message>
         <source>Uploading</source>
+        <extracomment>main_queue_uploading</extracomment>
         <translation>Uploader</translation>
     </message>
     <message>
         <source>The server certificate has changed. Make sure that you are connecting to the right server.</source>
+        <extracomment>wizard_ssl_change_sync_folder_warning, err_ssl_change</extracomment>
         <translation>Servercertifikatet er ændret. Sørg for, at du opretter forbindelse til den rigtige server.</translation>
     </message>
     <message>
         <source>The server does not accept connections from this IP address.</source>
+        <extracomment>err_ip_not_allowed</extracomment>
         <translation>Serveren accepterer ikke forbindelser fra denne IP-adresse.</translation>
     </message>
     <message>
         <source>Testing the connection...</source>
+        <extracomment>msg_test_connect</extracomment>
         <translation>Tester forbindelsen...</translation>
     </message>
     <message>
         <source>A secure connection to the server could not be established.</source>
+        <extracomment>msg_ssl_error</extracomment>
         <translation>Der kunne ikke oprettes en sikker forbindelse til serveren.</translation>
     </message>
     <message>
         <source>Not needed</source>
+        <extracomment>btn_no_need</extracomment>
         <translation>Ikke nødvendig</translation>
     </message>
     <message>
         <source>Port:</source>
+        <extracomment>setting_proxy_port</extracomment>
         <translation>Port:</translation>
     </message>
     <message>
         <source>Connect to your server</source>
+        <extracomment>wizard_connection_title</extracomment>
         <translation>Opret forbindelse til din server</translation>
     </message>
     <message>
         <source>The verification code is incorrect.</source>
+        <extracomment>err_otp_invalid</extracomment>
         <translation>Bekræftelseskoden er forkert.</translation>
     </message>
     <message>
         <source>Select</source>
+        <extracomment>btn_select</extracomment>
         <translation>Vælg</translation>
     </message>
     <message>
         <source>A shared folder with this name already exists.</source>
+        <extracomment>wizard_share_name_duplicate_warning</extracomment>
         <translation>Der findes allerede en delt mappe med dette navn.</translation>
     </message>
     <message>
         <source>This wizard helps you set up the backup of your computer.</source>
+        <extracomment>wizard_welcome_info</extracomment>
         <translation>Denne guide hjælper dig med at konfigurere sikkerhedskopieringen af din computer.</translation>
     </message>
     <message>
         <source>Connecting...</source>
+        <extracomment>main_status_connecting</extracomment>
         <translation>Opretter forbindelse...</translation>
     </message>
     <message>
         <source>Sharing enabled</source>
+        <extracomment>share_enabled</extracomment>
         <translation>Deling aktiveret</translation>
     </message>
     <message>
         <source>About</source>
+        <extracomment>tray_about</extracomment>
         <translation>Om</translation>
     </message>
     <message>
         <source>You do not have permission to access the selected folder.</source>
+        <extracomment>wizard_access_deny_sync_folder_warning</extracomment>
         <translation>Du har ikke tilladelse til at få adgang til den valgte mappe.</translation>
     </message>
     <message>
         <source>Your storage quota on the server is full.</source>
+        <extracomment>err_quotafull</extracomment>
         <translation>Din lagerkvote på serveren er opbrugt.</translation>
     </message>
     <message>
         <source>Double-click to edit the file extension.</source>
+        <extracomment>setting_filter_table_editor_tooltip</extracomment>
         <translation>Dobbeltklik for at redigere filtypenavnet.</translation>
     </message>
     <message>
         <source>Continue</source>
+        <extracomment>btn_continue</extracomment>
         <translation>Fortsæt</translation>
     </message>
     <message>
         <source>Maximum file size (MB):</source>
+        <extracomment>setting_filter_max_size</extracomment>
         <translation>Maksimal filstørrelse (MB):</translation>
     </message>
     <message>
         <source>Backing up...</source>
+        <extracomment>main_status_syncing</extracomment>
         <translation>Sikkerhedskopierer...</translation>
     </message>
     <message>
         <source>The selected folder is larger than the quota left on the server.</source>
+        <extracomment>wizard_quotafull_sync_folder_warning</extracomment>
         <translation>Den valgte mappe er større end den resterende kvote på serveren.</translation>
     </message>
     <message>
         <source>Too many failed attempts. Please try again later.</source>
+        <extracomment>err_max_tries</extracomment>
         <translation>For mange mislykkede forsøg. Prøv igen senere.</translation>
     </message>
     <message>
         <source>Enter 0 to back up files of any size.</source>
+        <extracomment>setting_filter_zero_desc</extracomment>
         <translation>Angiv 0 for at sikkerhedskopiere filer af enhver størrelse.</translation>
     </message>
     <message>
         <source>An unexpected error occurred.</source>
+        <extracomment>err_abnormal</extracomment>
         <translation>Der opstod en uventet fejl.</translation>
     </message>
     <message>
         <source>Skylet Backup could not be initialized.</source>
+        <extracomment>err_init_failed</extracomment>
         <translation>Skylet Backup kunne ikke initialiseres.</translation>
     </message>
     <message>
         <source>The backup task on the server does not belong to this computer.</source>
+        <extracomment>err_hb_not_match</extracomment>
         <translation>Sikkerhedskopieringsopgaven på serveren tilhører ikke denne computer.</translation>
     </message>
     <message>
         <source>Choose a folder on the server:</source>
+        <extracomment>treedialog_server_desc</extracomment>
         <translation>Vælg en mappe på serveren:</translation>
     </message>
     <message>
         <source>The user name or password is incorrect.</source>
+        <extracomment>msg_test_username_fail</extracomment>
         <translation>Brugernavnet eller adgangskoden er forkert.</translation>
     </message>
     <message>
         <source>Language:</source>
+        <extracomment>setting_option_language_title</extracomment>
         <translation>Sprog:</translation>
     </message>
     <message>
         <source>System default</source>
+        <extracomment>setting_option_language_default</extracomment>
         <translation>Systemstandard</translation>
     </message>
     <message>
         <source>Connect anyway</source>
+        <extracomment>btn_ssl_continue</extracomment>
         <translation>Opret forbindelse alligevel</translation>
     </message>
     <message>
         <source>Choose the folder on this computer that you want to back up.</source>
+        <extracomment>wizard_setsyncfolder_desc</extracomment>
         <translation>Vælg den mappe på denne computer, som du vil sikkerhedskopiere.</translation>
     </message>
     <message>
         <source>The server requires two-step verification for your account. Please turn it on first.</source>
+        <extracomment>err_otp_enforced</extracomment>
         <translation>Serveren kræver totrinsbekræftelse for din konto. Aktivér den først.</translation>
     </message>
     <message>
         <source>Next</source>
+        <extracomment>btn_next</extracomment>
         <translation>Næste</translation>
     </message>
     <message>
         <source>Apply</source>
+        <extracomment>btn_apply</extracomment>
         <translation>Anvend</translation>
     </message>
     <message>
         <source>Please enter the proxy address and port.</source>
+        <extracomment>setting_proxy_err_ipport_empty</extracomment>
         <translation>Angiv proxyadressen og porten.</translation>
     </message>
     <message>
         <source>Your account is disabled on the server.</source>
+        <extracomment>wizard_user_disable_sync_folder_warning</extracomment>
         <translation>Din konto er deaktiveret på serveren.</translation>
     </message>
     <message>
         <source>This folder is already backed up by another task.</source>
+        <extracomment>wizard_conflict_backup_warning</extracomment>
         <translation>Denne mappe sikkerhedskopieres allerede af en anden opgave.</translation>
     </message>
     <message>
         <source>There is no valid folder to back up.</source>
+        <extracomment>err_no_valid_folder</extracomment>
         <translation>Der er ingen gyldig mappe at sikkerhedskopiere.</translation>
     </message>
     <message>
         <source>Waiting for the file to be unlocked</source>
+        <extracomment>main_queue_locking</extracomment>
         <translation>Venter på, at filen låses op</translation>
     </message>
     <message>
         <source>No proxy</source>
+        <extracomment>setting_proxy_no_proxy</extracomment>
         <translation>Ingen proxy</translation>
     </message>
     <message>
         <source>Help</source>
+        <extracomment>tray_help</extracomment>
         <translation>Hjælp</translation>
     </message>
     <message>
         <source>The server version is not supported. Please update the server.</source>
+        <extracomment>err_version_server</extracomment>
         <translation>Serverversionen understøttes ikke. Opdater serveren.</translation>
     </message>
     <message>
         <source>Choose a folder on this computer</source>
+        <extracomment>treedialog_pc_title</extracomment>
         <translation>Vælg en mappe på denne computer</translation>
     </message>
     <message>
         <source>Files larger than this size are not backed up.</source>
+        <extracomment>setting_filter_size_limit_tooltip</extracomment>
         <translation>Filer, der er større end denne størrelse, sikkerhedskopieres ikke.</translation>
     </message>
     <message>
         <source>Keep files on the server when they are deleted locally</source>
+        <extracomment>setting_filter_ignore_local_delete</extracomment>
         <translation>Behold filer på serveren, når de slettes lokalt</translation>
     </message>
     <message>
         <source>The network is unavailable. Please check your connection.</source>
+        <extracomment>err_network, wizard_network_err_sync_folder_warning</extracomment>
         <translation>Netværket er ikke tilgængeligt. Kontrollér din forbindelse.</translation>
     </message>
     <message>
         <source>Status</source>
+        <extracomment>main_queue_column_status</extracomment>
         <translation>Status</translation>
     </message>
     <message>
         <source>Choose source folders</source>
+        <extracomment>backup_chooser_choose_source</extracomment>
         <translation>Vælg kildemapper</translation>
     </message>
     <message>
         <source>Read-only folders are backed up, but files cannot be restored into them.</source>
+        <extracomment>wizard_readonly_backup_desc</extracomment>
         <translation>Skrivebeskyttede mapper sikkerhedskopieres, men filer kan ikke gendannes til dem.</translation>
     </message>
     <message>
         <source>Address:</source>
+        <extracomment>setting_proxy_ip</extracomment>
         <translation>Adresse:</translation>
     </message>
     <message>
         <source>Security warning</source>
+        <extracomment>title_ssl_warning</extracomment>
         <translation>Sikkerhedsadvarsel</translation>
     </message>
     <message>
         <source>Waiting</source>
+        <extracomment>main_queue_waiting</extracomment>
         <translation>Venter</translation>
     </message>
     <message>
         <source>Downloading the update...</source>
+        <extracomment>msg_download_downloading</extracomment>
         <translation>Henter opdateringen...</translation>
     </message>
     <message>
         <source>Welcome to Skylet Backup</source>
+        <extracomment>wizard_welcome_desc</extracomment>
         <translation>Velkommen til Skylet Backup</translation>
     </message>
     <message>
         <source>Proxy user name:</source>
+        <extracomment>setting_proxy_username</extracomment>
         <translation>Brugernavn til proxy:</translation>
     </message>
     <message>
         <source>Connect through the FarLink relay</source>
+        <extracomment>connection_use_farlink</extracomment>
         <translation>Opret forbindelse via FarLink-relæet</translation>
     </message>
     <message>
         <source>Account</source>
+        <extracomment>wizard_summary_table_account</extracomment>
         <translation>Konto</translation>
     </message>
     <message>
         <source>The request could not be processed.</source>
+        <extracomment>wizard_system_err_sync_folder_warning, err_invalid</extracomment>
         <translation>Anmodningen kunne ikke behandles.</translation>
     </message>
     <message>
         <source>The shared folder does not exist on the server.</source>
+        <extracomment>wizard_share_nonexist_sync_folder_warning</extracomment>
         <translation>Den delte mappe findes ikke på serveren.</translation>
     </message>
     <message>
         <source>%1 upgrade failed (error code: %2).</source>
+        <extracomment>wizard_client_upgrade_failed</extracomment>
         <translation>Opgradering af %1 mislykkedes (fejlkode: %2).</translation>
     </message>
     <message>
         <source>Summary</source>
+        <extracomment>wizard_summary_title</extracomment>
         <translation>Oversigt</translation>
     </message>
     <message>
         <source>Preparing</source>
+        <extracomment>main_queue_preparing</extracomment>
         <translation>Forbereder</translation>
     </message>
     <message>
         <source>Options</source>
+        <extracomment>setting_tab_option</extracomment>
         <translation>Valgmuligheder</translation>
     </message>
     <message>
         <source>The selected folder on the server is read-only.</source>
+        <extracomment>wizard_readonly_sync_folder_warning</extracomment>
         <translation>Den valgte mappe på serveren er skrivebeskyttet.</translation>
     </message>
     <message>
         <source>Backup stopped with errors</source>
+        <extracomment>main_status_error</extracomment>
         <translation>Sikkerhedskopieringen stoppede med fejl</translation>
     </message>
     <message>
         <source>Click here to update Skylet Backup.</source>
+        <extracomment>tray_click_to_update</extracomment>
         <translation>Klik her for at opdatere Skylet Backup.</translation>
     </message>
     <message>
         <source>Read-only</source>
+        <extracomment>read_only</extracomment>
         <translation>Skrivebeskyttet</translation>
     </message>
     <message>
         <source>The server administrator does not allow automatic connections.</source>
+        <extracomment>err_autoconn_ctrl</extracomment>
         <translation>Serveradministratoren tillader ikke automatiske forbindelser.</translation>
     </message>
     <message>
         <source>The selected folder overlaps a folder that is already backed up.</source>
+        <extracomment>wizard_conflict_sync_folder_warning</extracomment>
         <translation>Den valgte mappe overlapper en mappe, der allerede sikkerhedskopieres.</translation>
     </message>
     <message>
         <source>Advanced</source>
+        <extracomment>btn_advanced</extracomment>
         <translation>Avanceret</translation>
     </message>
     <message>
         <source>Processing %1 file(s)...</source>
+        <extracomment>main_desc_processing_count</extracomment>
         <translation>Behandler %1 fil(er)...</translation>
     </message>
     <message>
         <source>Excluded paths</source>
+        <extracomment>wizard_summary_table_except_path</extracomment>
         <translation>Udelukkede stier</translation>
     </message>
     <message>
         <source>You do not have permission to write to the shared folder.</source>
+        <extracomment>err_share_perm</extracomment>
         <translation>Du har ikke tilladelse til at skrive til den delte mappe.</translation>
     </message>
     <message>
         <source>Files with these extensions are not backed up:</source>
+        <extracomment>setting_filter_table_desc</extracomment>
         <translation>Filer med disse filtypenavne sikkerhedskopieres ikke:</translation>
     </message>
     <message>
         <source>Authentication failed.</source>
+        <extracomment>err_auth</extracomment>
         <translation>Godkendelsen mislykkedes.</translation>
     </message>
     <message>
         <source>Settings</source>
+        <extracomment>btn_settings</extracomment>
         <translation>Indstillinger</translation>
     </message>
     <message>
         <source>The upgrade failed.</source>
+        <extracomment>upgrade_failed</extracomment>
         <translation>Opgraderingen mislykkedes.</translation>
     </message>
     <message>
         <source>Searching for earlier backups on this computer...</source>
+        <extracomment>local_hb_search</extracomment>
         <translation>Søger efter tidligere sikkerhedskopier på denne computer...</translation>
     </message>
     <message>
         <source>Back</source>
+        <extracomment>btn_back</extracomment>
         <translation>Tilbage</translation>
     </message>
     <message>
         <source>%1 / %2</source>
+        <extracomment>main_queue_progress</extracomment>
         <translation>%1 / %2</translation>
     </message>
     <message>
         <source>Start now</source>
+        <extracomment>btn_start_now</extracomment>
         <translation>Start nu</translation>
     </message>
     <message>
         <source>Backing up %1</source>
+        <extracomment>main_desc_processing_file</extracomment>
         <translation>Sikkerhedskopierer %1</translation>
     </message>
     <message>
         <source>The proxy server requires authentication</source>
+        <extracomment>setting_proxy_auth</extracomment>
         <translation>Proxyserveren kræver godkendelse</translation>
     </message>
     <message>
         <source>Server</source>
+        <extracomment>wizard_summary_table_server</extracomment>
         <translation>Server</translation>
     </message>
     <message>
         <source>Choose the folder to back up</source>
+        <extracomment>wizard_setsyncfolder_title</extracomment>
         <translation>Vælg den mappe, der skal sikkerhedskopieres</translation>
     </message>
     <message>
         <source>A session with the server could not be created.</source>
+        <extracomment>err_create_session_fail</extracomment>
         <translation>Der kunne ikke oprettes en session med serveren.</translation>
     </message>
     <message>
         <source>Skylet Backup is ready.</source>
+        <extracomment>desc_skyl_env_preparation_done</extracomment>
         <translation>Skylet Backup er klar.</translation>
     </message>
     <message>
         <source>Cancel</source>
+        <extracomment>btn_cancel</extracomment>
         <translation>Annuller</translation>
     </message>
     <message>
         <source>This version of Skylet Backup is no longer supported. Please upgrade.</source>
+        <extracomment>err_version_client</extracomment>
         <translation>Denne version af Skylet Backup understøttes ikke længere. Opgrader.</translation>
     </message>
     <message>
         <source>Excluded file extensions</source>
+        <extracomment>setting_filter_table_title</extracomment>
         <translation>Udelukkede filtypenavne</translation>
     </message>
     <message>
         <source>Applying settings...</source>
+        <extracomment>manage_setting_applying</extracomment>
         <translation>Anvender indstillinger...</translation>
     </message>
     <message>
         <source>Updating...</source>
+        <extracomment>tray_updating</extracomment>
         <translation>Opdaterer...</translation>
     </message>
     <message>
         <source>Look for a backup made earlier on this computer</source>
+        <extracomment>wizard_find_local_hb_tooltip</extracomment>
         <translation>Søg efter en sikkerhedskopi, der tidligere er lavet på denne computer</translation>
     </message>
     <message>
         <source>Start Skylet Backup when I log in</source>
+        <extracomment>setting_option_start_upon_login</extracomment>
         <translation>Start Skylet Backup, når jeg logger på</translation>
     </message>
     <message>
         <source>Check the settings below, then click Done to start the backup.</source>
+        <extracomment>wizard_summary_desc</extracomment>
         <translation>Kontrollér indstillingerne nedenfor, og klik derefter på Udfør for at starte sikkerhedskopieringen.</translation>
     </message>
 </context>
