@@ -56,8 +56,6 @@ public:
     // Hands the file to `ar`: inflated as a stream when it is gzip and
     // `seekable` is false, seekable otherwise. libarchive's result.
     int Attach(archive* ar, bool seekable);
-    bool IsGzip() const { return gzip; }
-    bool Inflating() const { return inflating; }
 
     // Reads what is left of the file after libarchive has seen the end of
     // the archive (tar's end blocks, the last gzip trailer, anything else),
