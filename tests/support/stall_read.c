@@ -13,9 +13,10 @@
  *                         appends one byte, its size is the pass number
  *
  * Without both variables, and for every other file, reads go through. Only
- * read, pread, pread64 and readv are wrapped: a copy made inside the kernel
- * (copy_file_range, sendfile, as cat does into a regular file) is not seen,
- * nor are stdio's own reads inside the C library. */
+ * read and pread, the calls the launcher reads its package with, are
+ * wrapped: a copy made inside the kernel (copy_file_range, sendfile, as cat
+ * does into a regular file) is not seen, nor are stdio's own reads inside
+ * the C library. */
 #define _GNU_SOURCE
 #include <dlfcn.h>
 #include <errno.h>
@@ -24,7 +25,6 @@
 #include <string.h>
 #include <sys/stat.h>
 #include <sys/types.h>
-#include <sys/uio.h>
 #include <unistd.h>
 
 static const char package_suffix[] = "/skylet.vpk";
@@ -122,8 +122,6 @@ static void stall_if_asked(int fd)
 
 typedef ssize_t (*read_fn)(int, void *, size_t);
 typedef ssize_t (*pread_fn)(int, void *, size_t, off_t);
-typedef ssize_t (*pread64_fn)(int, void *, size_t, off64_t);
-typedef ssize_t (*readv_fn)(int, const struct iovec *, int);
 
 ssize_t read(int fd, void *buf, size_t count)
 {
@@ -143,24 +141,4 @@ ssize_t pread(int fd, void *buf, size_t count, off_t offset)
         real = (pread_fn)dlsym(RTLD_NEXT, "pread");
     stall_if_asked(fd);
     return real(fd, buf, count, offset);
-}
-
-ssize_t pread64(int fd, void *buf, size_t count, off64_t offset)
-{
-    static pread64_fn real;
-
-    if (!real)
-        real = (pread64_fn)dlsym(RTLD_NEXT, "pread64");
-    stall_if_asked(fd);
-    return real(fd, buf, count, offset);
-}
-
-ssize_t readv(int fd, const struct iovec *iov, int iovcnt)
-{
-    static readv_fn real;
-
-    if (!real)
-        real = (readv_fn)dlsym(RTLD_NEXT, "readv");
-    stall_if_asked(fd);
-    return real(fd, iov, iovcnt);
 }

@@ -634,12 +634,13 @@ TEST_F(UpgradeTest, ReadingThatMakesNoProgressIsStoppedAndTheClientStarted)
     // costs nothing, a second one rejects the package.
     InstallPackage(1300);
     RemoveTree(tree + "/package.rejected");
+    const auto before = SnapshotTree(app);
     for (int killed = 1; killed <= 2; ++killed) {
         ProcessResult r = box->Run({"run"}, stall("1", tmp.Path("killed-" + std::to_string(killed))), 5);
         EXPECT_TRUE(r.timed_out);
         EXPECT_EQ(CountLines(Run({"decide"}).out, killed == 1 ? "need=1" : "need=0"), 1);
     }
-    EXPECT_EQ(SnapshotTree(app), SnapshotTree(app));
+    EXPECT_EQ(SnapshotTree(app), before);
     EXPECT_EQ(Backups(), 0);
 }
 

@@ -693,24 +693,7 @@ INSTANTIATE_TEST_SUITE_P(Languages, CatalogueTypography, ::testing::ValuesIn(kTy
 // The .ts files as translators leave them: each message translated, and
 // named by the keys that show it, so that a translator sees where a text
 // appears.
-TEST(CatalogueSources, TranslateEveryMessageWithText)
-{
-    for (const QString &code : kCodes) {
-        QString error;
-        const QList<TsMessage> messages = ReadTs(QStringLiteral(TS_DIR "/") + code + QStringLiteral(".ts"), &error);
-        ASSERT_TRUE(error.isEmpty()) << qPrintable(error);
-        EXPECT_EQ(messages.size(), 163) << qPrintable(code);
-        QStringList faults;
-        for (const TsMessage &message : messages) {
-            const QString fault = TranslationFault(message);
-            if (!fault.isEmpty())
-                faults.append(QStringLiteral("%1 -> \"%2\" (%3)").arg(message.source, message.translation, fault));
-        }
-        EXPECT_TRUE(faults.isEmpty()) << qPrintable(code) << ": " << qPrintable(Joined(faults));
-    }
-}
-
-TEST(CatalogueSources, NameTheKeysOfEveryMessage)
+TEST(CatalogueSources, TranslateAndNameTheKeysOfEveryMessage)
 {
     StrTable::InitStrTable();
     QMap<QString, int> ids_of_source;
@@ -723,125 +706,76 @@ TEST(CatalogueSources, NameTheKeysOfEveryMessage)
         EXPECT_EQ(messages.size(), 163) << qPrintable(code);
         QStringList faults;
         for (const TsMessage &message : messages) {
-            const QString fault = KeyCommentFault(message, ids_of_source);
-            if (!fault.isEmpty())
-                faults.append(QStringLiteral("%1 [%2] (%3)").arg(message.source, message.key_comment, fault));
+            for (const QString &fault : {TranslationFault(message), KeyCommentFault(message, ids_of_source)}) {
+                if (!fault.isEmpty())
+                    faults.append(QStringLiteral("%1 -> \"%2\" [%3] (%4)")
+                                      .arg(message.source, message.translation, message.key_comment, fault));
+            }
         }
         EXPECT_TRUE(faults.isEmpty()) << qPrintable(code) << ": " << qPrintable(Joined(faults));
     }
 }
 
-// The one file of the progress dialog's texts: both texts, every language,
-// the English ones as the table has them.
-TEST(CatalogueShownTexts, OneFileGivesBothForEveryLanguage)
-{
-    const QJsonObject file = ShownTextsFile();
-    ASSERT_EQ(file.keys(), QStringList({"desc_skyl_env_preparation_done", "desc_skyl_env_preparing"}))
-        << SHOWN_TEXTS_FILE;
-    StrTable::InitStrTable();
-    QStringList codes = kCodes;
-    codes.sort();
-    for (const QString &key : file.keys()) {
-        const QJsonObject texts = file.value(key).toObject();
-        EXPECT_EQ(texts.keys(), codes) << qPrintable(key);
-        for (const QString &code : texts.keys())
-            EXPECT_FALSE(texts.value(code).toString().trimmed().isEmpty()) << qPrintable(key + " " + code);
-        EXPECT_EQ(texts.value(QStringLiteral("enu")).toString(), StrTable::LoadStr(StrTable::LookupStrID(key)));
-    }
-}
-
 // The checks themselves: each must see the fault it looks for, and pass
-// what is right.
-TEST(CatalogueChecks, PlaceholderOrder)
-{
-    const QString source = QStringLiteral("%1 upgrade failed (error code: %2).");
-    EXPECT_TRUE(PlaceholdersMatch(source, QStringLiteral("Aktualisierung von %1 fehlgeschlagen (Fehlercode: %2)."), false));
-    const QString swapped = QStringLiteral("Aktualisierung von %2 fehlgeschlagen (Fehlercode: %1).");
-    EXPECT_FALSE(PlaceholdersMatch(source, swapped, false));
-    EXPECT_TRUE(PlaceholdersMatch(source, swapped, true));
-    EXPECT_FALSE(PlaceholdersMatch(source, QStringLiteral("%1 (%1)."), true));
-    EXPECT_FALSE(PlaceholdersMatch(source, QStringLiteral("%1 fehlgeschlagen."), false));
-}
-
-TEST(CatalogueChecks, FinalMarks)
-{
-    EXPECT_EQ(FinalMarkOf(QStringLiteral("Done.")), FinalMark::Stop);
-    EXPECT_EQ(FinalMarkOf(QString::fromUtf8("备份失败。")), FinalMark::Stop);
-    EXPECT_EQ(FinalMarkOf(QStringLiteral("Connecting...")), FinalMark::Ellipsis);
-    EXPECT_EQ(FinalMarkOf(QString::fromUtf8("Verbindung wird hergestellt …")), FinalMark::Ellipsis);
-    EXPECT_EQ(FinalMarkOf(QString::fromUtf8("連線中⋯")), FinalMark::Ellipsis);
-    EXPECT_EQ(FinalMarkOf(QStringLiteral("Port:")), FinalMark::Colon);
-    EXPECT_EQ(FinalMarkOf(QString::fromUtf8("端口：")), FinalMark::Colon);
-    EXPECT_EQ(FinalMarkOf(QString::fromUtf8("お困りですか？")), FinalMark::Question);
-    EXPECT_EQ(FinalMarkOf(QStringLiteral("Ready!")), FinalMark::Exclamation);
-    EXPECT_EQ(FinalMarkOf(QString::fromUtf8("备份失败")), FinalMark::None);
-    // A space after the mark hides it: the label would show the space.
-    EXPECT_EQ(FinalMarkOf(QStringLiteral("Done. ")), FinalMark::None);
-}
-
-TEST(CatalogueChecks, FrenchSpacing)
-{
-    int checked = 0;
-    EXPECT_TRUE(FrenchSpacingFaults(QString::fromUtf8("Port\u00a0:"), &checked).isEmpty());
-    EXPECT_TRUE(FrenchSpacingFaults(QString::fromUtf8("Besoin d'aide\u202f? Oui\u202f; non\u00a0!"), &checked).isEmpty());
-    EXPECT_EQ(checked, 4);
-    EXPECT_EQ(FrenchSpacingFaults(QStringLiteral("Port :"), &checked).size(), 1);
-    EXPECT_EQ(FrenchSpacingFaults(QStringLiteral("Besoin d'aide? Oui"), &checked).size(), 1);
-    EXPECT_TRUE(FrenchSpacingFaults(QStringLiteral("Sans ponctuation haute."), &checked).isEmpty());
-    EXPECT_EQ(checked, 6);
-}
-
-TEST(CatalogueChecks, SpanishInvertedMarks)
-{
-    int checked = 0;
-    EXPECT_TRUE(SpanishInvertedMarkFaults(QString::fromUtf8("¿Necesita ayuda? La ayuda lo explica. ¡Listo!"), &checked).isEmpty());
-    EXPECT_EQ(checked, 2);
-    EXPECT_EQ(SpanishInvertedMarkFaults(QStringLiteral("Necesita ayuda? La ayuda lo explica."), &checked).size(), 1);
-    EXPECT_EQ(SpanishInvertedMarkFaults(QString::fromUtf8("¿Necesita ayuda. La ayuda lo explica."), &checked).size(), 1);
-    EXPECT_EQ(SpanishInvertedMarkFaults(QString::fromUtf8("¿Uno? Dos?"), &checked).size(), 1);
-    EXPECT_EQ(SpanishInvertedMarkFaults(QStringLiteral("Listo!"), &checked).size(), 1);
-}
-
-TEST(CatalogueChecks, TranslationFaults)
-{
-    TsMessage message;
-    message.source = QStringLiteral("Done");
-    message.translation = QStringLiteral("Fertig stellen");
-    EXPECT_EQ(TranslationFault(message), QString());
-    message.translation = QStringLiteral(" \u00a0\t");
-    EXPECT_EQ(TranslationFault(message), QStringLiteral("blank"));
-    message.translation = QString();
-    EXPECT_EQ(TranslationFault(message), QStringLiteral("blank"));
-    message.translation = QStringLiteral("Fertig ");
-    EXPECT_EQ(TranslationFault(message), QStringLiteral("space at an end"));
-    message.translation = QStringLiteral("Fertig stellen");
-    message.type = QStringLiteral("unfinished");
-    EXPECT_EQ(TranslationFault(message), QStringLiteral("marked unfinished"));
-}
-
-TEST(CatalogueChecks, KeyCommentFaults)
+// what is right, since today's catalogues give them nothing to find.
+TEST(CatalogueChecks, SeeTheFaultsTheyLookFor)
 {
     StrTable::InitStrTable();
-    const QMap<QString, int> ids_of_source = {{QStringLiteral("OK"), 2}, {QStringLiteral("Done"), 1}};
-    TsMessage ok;
-    ok.source = QStringLiteral("OK");
-    EXPECT_EQ(KeyCommentFault(ok, ids_of_source), QStringLiteral("no key comment"));
-    ok.has_key_comment = true;
-    ok.key_comment = QStringLiteral("btn_wizard_readonly_yes, btn_ok");
-    EXPECT_EQ(KeyCommentFault(ok, ids_of_source), QString());
-    ok.key_comment = QStringLiteral("btn_ok");
-    EXPECT_FALSE(KeyCommentFault(ok, ids_of_source).isEmpty());
-    ok.key_comment = QStringLiteral("btn_ok, btn_ok");
-    EXPECT_FALSE(KeyCommentFault(ok, ids_of_source).isEmpty());
-    ok.key_comment = QStringLiteral("btn_ok, btn_done");
-    EXPECT_FALSE(KeyCommentFault(ok, ids_of_source).isEmpty());
-    ok.key_comment = QStringLiteral("BTN_OK, btn_wizard_readonly_yes");
-    EXPECT_FALSE(KeyCommentFault(ok, ids_of_source).isEmpty());
-    TsMessage done;
-    done.source = QStringLiteral("Done");
-    done.has_key_comment = true;
-    done.key_comment = QStringLiteral("btn_done");
-    EXPECT_EQ(KeyCommentFault(done, ids_of_source), QString());
-    done.key_comment = QStringLiteral("btn_no_such_key");
-    EXPECT_FALSE(KeyCommentFault(done, ids_of_source).isEmpty());
+    const QString source = QStringLiteral("%1 upgrade failed (error code: %2).");
+    const QString swapped = QStringLiteral("Aktualisierung von %2 fehlgeschlagen (Fehlercode: %1).");
+    auto french = [](const char *text) {
+        int checked = 0;
+        return FrenchSpacingFaults(QString::fromUtf8(text), &checked).size();
+    };
+    auto spanish = [](const char *text) {
+        int checked = 0;
+        return SpanishInvertedMarkFaults(QString::fromUtf8(text), &checked).size();
+    };
+    auto translation = [](const char *text, const char *type) {
+        TsMessage message;
+        message.source = QStringLiteral("Done");
+        message.translation = QString::fromUtf8(text);
+        message.type = QLatin1String(type);
+        return TranslationFault(message);
+    };
+    const QMap<QString, int> ids_of_source = {{QStringLiteral("OK"), 2}};
+    auto keys = [&ids_of_source](const char *comment) {
+        TsMessage message;
+        message.source = QStringLiteral("OK");
+        message.has_key_comment = comment != nullptr;
+        message.key_comment = QLatin1String(comment);
+        return KeyCommentFault(message, ids_of_source);
+    };
+    // Each row: whether the check answered right.
+    const struct {
+        const char *what;
+        bool right;
+    } cases[] = {
+        {"placeholders in order", PlaceholdersMatch(source, QStringLiteral("Aktualisierung von %1 fehlgeschlagen (Fehlercode: %2)."), false)},
+        {"placeholders swapped", !PlaceholdersMatch(source, swapped, false)},
+        {"swapped where allowed", PlaceholdersMatch(source, swapped, true)},
+        {"a placeholder doubled", !PlaceholdersMatch(source, QStringLiteral("%1 (%1)."), true)},
+        {"CJK full stop", FinalMarkOf(QString::fromUtf8("备份失败。")) == FinalMark::Stop},
+        {"CJK ellipsis", FinalMarkOf(QString::fromUtf8("連線中⋯")) == FinalMark::Ellipsis},
+        {"full-width colon", FinalMarkOf(QString::fromUtf8("端口：")) == FinalMark::Colon},
+        {"stop missing", FinalMarkOf(QString::fromUtf8("备份失败")) == FinalMark::None},
+        {"space after the mark", FinalMarkOf(QStringLiteral("Done. ")) == FinalMark::None},
+        {"French non-breaking spaces", french("Besoin d'aide\u202f? Oui\u202f; non\u00a0!") == 0},
+        {"French plain space", french("Port :") == 1},
+        {"French no space", french("Besoin d'aide? Oui") == 1},
+        {"Spanish pairs", spanish("¿Necesita ayuda? ¡Listo!") == 0},
+        {"Spanish without ¿", spanish("Necesita ayuda?") == 1},
+        {"Spanish ¿ never closed", spanish("¿Necesita ayuda.") == 1},
+        {"a translation", translation("Fertig stellen", "").isEmpty()},
+        {"a blank translation", translation(" \u00a0\t", "") == QStringLiteral("blank")},
+        {"a space at the end", translation("Fertig ", "") == QStringLiteral("space at an end")},
+        {"unfinished", !translation("Fertig", "unfinished").isEmpty()},
+        {"both keys", keys("btn_wizard_readonly_yes, btn_ok").isEmpty()},
+        {"no key comment", !keys(nullptr).isEmpty()},
+        {"one of two keys", !keys("btn_ok").isEmpty()},
+        {"a key twice", !keys("btn_ok, btn_ok").isEmpty()},
+        {"a key of another text", !keys("btn_ok, btn_done").isEmpty()},
+    };
+    for (const auto &c : cases)
+        EXPECT_TRUE(c.right) << c.what;
 }
