@@ -47,6 +47,10 @@ public:
     // Not safe against concurrent logging: call before other threads log.
     static int Initialize(Logger::Type type, const ustring& log_path, const ustring& level_path,
                           int rotate_cnt);
+    // Appends to the log file open as `fd` (another process's, inherited)
+    // with the levels of `level_path`, and never rotates it: that file is
+    // the other process's to rotate, once per run. Takes `fd` over.
+    static int InitializeAppending(int fd, const ustring& level_path);
     static void Destroy();
 
     // How this process logs: what a helper process it starts passes to its
@@ -56,6 +60,9 @@ public:
         ustring log_path;
         ustring level_path;
         int rotate_cnt = 50;
+        // The open log file, for a helper process to append to; -1 when the
+        // log is no file.
+        int fd = -1;
     };
     static Setup CurrentSetup();
 
@@ -67,6 +74,10 @@ public:
 private:
     Logger() = delete;
 
+    // Levels, lock and counters of a new destination; false without memory.
+    static bool Prepare(const ustring& level_path);
+    // Makes the destination just set the current one.
+    static void Start(Logger::Type type, FILE* old_fp, const ustring& level_path);
     static int Rotate();
     static void ReloadLogFile();
     static void InitializeLock();

@@ -282,21 +282,8 @@ bool Logger::log_initialized = true;
 int Logger::Initialize(Logger::Type type, const ustring& new_log_path, const ustring& level_path,
                        int new_rotate_cnt)
 {
-    DestroySharedData();
-    DestroyLock();
-    InitializeLock();
-    InitializeSharedData();
-    if (log_size == nullptr || log_rotated_count_shared == nullptr)
+    if (!Prepare(level_path))
         return -1;
-
-    log_level[ustring(kDefaultComponent)] = L_WARNING;
-
-    if (!level_path.empty()) {
-        Config levels;
-        levels.read(level_path);
-        for (auto& entry : levels)
-            log_level[entry.first] = levels.get_int(entry.first);
-    }
 
     FILE* old_fp = log_fp;
     switch (type) {
@@ -328,6 +315,46 @@ int Logger::Initialize(Logger::Type type, const ustring& new_log_path, const ust
         break;
     }
     }
+    Start(type, old_fp, level_path);
+    return 0;
+}
+
+int Logger::InitializeAppending(int fd, const ustring& level_path)
+{
+    FILE* fp = Prepare(level_path) ? fdopen(fd, "a") : nullptr;
+    if (fp == nullptr)
+        return -1;
+    FILE* old_fp = log_fp;
+    log_fp = fp;
+    log_path.clear();
+    // No count, so no rotation.
+    *log_size = -1;
+    Start(FILE_LOGGER, old_fp, level_path);
+    return 0;
+}
+
+bool Logger::Prepare(const ustring& level_path)
+{
+    DestroySharedData();
+    DestroyLock();
+    InitializeLock();
+    InitializeSharedData();
+    if (log_size == nullptr || log_rotated_count_shared == nullptr)
+        return false;
+
+    log_level[ustring(kDefaultComponent)] = L_WARNING;
+
+    if (!level_path.empty()) {
+        Config levels;
+        levels.read(level_path);
+        for (auto& entry : levels)
+            log_level[entry.first] = levels.get_int(entry.first);
+    }
+    return true;
+}
+
+void Logger::Start(Logger::Type type, FILE* old_fp, const ustring& level_path)
+{
     // A log file of an earlier Initialize would otherwise stay open for good.
     if (old_fp != log_fp && IsOwnStream(old_fp))
         fclose(old_fp);
@@ -338,7 +365,6 @@ int Logger::Initialize(Logger::Type type, const ustring& new_log_path, const ust
     *log_rotated_count_shared = 0;
     log_rotated_count_private = 0;
     log_initialized = true;
-    return 0;
 }
 
 Logger::Setup Logger::CurrentSetup()
@@ -348,6 +374,8 @@ Logger::Setup Logger::CurrentSetup()
     setup.log_path = log_path;
     setup.level_path = log_level_path;
     setup.rotate_cnt = rotate_cnt;
+    if (log_type == FILE_LOGGER && IsOwnStream(log_fp))
+        setup.fd = fileno(log_fp);
     return setup;
 }
 

@@ -263,18 +263,26 @@ DIR* OpenLevelToEmpty(int parent, const char* name, struct stat& st)
     // reading it; the mode is changed and the listing opened through that
     // handle, so a link or another folder put under the name meanwhile is
     // never the one changed or emptied. A handle like that has no fchmod;
-    // its /proc entry stands for exactly the inode it holds.
+    // its /proc entry stands for exactly the inode it holds. Without /proc
+    // the name is changed, once it is seen to be that very folder still
+    // (only a process of the owner could swap it, the owner's own file).
     int pathFd = openat(parent, name, O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (pathFd < 0) {
         errno = EACCES;
         return nullptr;
     }
     struct stat pst;
+    struct stat named;
     char proc[32];
     snprintf(proc, sizeof proc, "/proc/self/fd/%d", pathFd);
-    if (fstat(pathFd, &pst) == 0 && LacksOwnerAccess(pst) &&
-        chmod(proc, (pst.st_mode & 07777) | S_IRWXU) == 0) {
-        dp = OpenLevel(pathFd, ".", st);
+    if (fstat(pathFd, &pst) == 0 && LacksOwnerAccess(pst)) {
+        const mode_t mode = (pst.st_mode & 07777) | S_IRWXU;
+        if (chmod(proc, mode) == 0 ||
+            (errno == ENOENT && fstatat(parent, name, &named, AT_SYMLINK_NOFOLLOW) == 0 &&
+             S_ISDIR(named.st_mode) && named.st_dev == pst.st_dev && named.st_ino == pst.st_ino &&
+             fchmodat(parent, name, mode, 0) == 0)) {
+            dp = OpenLevel(pathFd, ".", st);
+        }
     }
     int err = dp == nullptr ? EACCES : 0;
     close(pathFd);

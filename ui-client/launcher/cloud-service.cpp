@@ -5,7 +5,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <linux/fs.h>
 #include <string>
+#include <sys/ioctl.h>
 #include <sys/quota.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
@@ -29,8 +31,9 @@
 namespace {
 
 const char* const LOG_COMP = "service_debug";
-// A reading of the package that makes no progress for this long is stopped.
-const int STALL_LIMIT_SECONDS = 30;
+// How long a launcher waits for another one, on another machine sharing the
+// home folder, to finish its upgrade of the same tree.
+const int USER_TREE_LOCK_WAIT_SECONDS = 300;
 
 ustring ToUstring(const QString& text)
 {
@@ -142,29 +145,66 @@ int SyncFolder(const ustring& folder)
     return 0;
 }
 
-// The room the user's disk quota leaves on the file system holding `folder`;
-// false where no limit is set (or quotas are not in use).
-bool QuotaRoom(const ustring& folder, uint64_t& room)
+// Room on a file system, in bytes and in entries (inodes), and what limits
+// each.
+struct Room {
+    uint64_t bytes = UINT64_MAX;
+    uint64_t files = UINT64_MAX;
+    const char* bytes_limit = "free";
+    const char* files_limit = "free";
+
+    void Limit(uint64_t more_bytes, uint64_t more_files, const char* what)
+    {
+        if (more_bytes < bytes) {
+            bytes = more_bytes;
+            bytes_limit = what;
+        }
+        if (more_files < files) {
+            files = more_files;
+            files_limit = what;
+        }
+    }
+};
+
+uint64_t Left(uint64_t limit, uint64_t used)
+{
+    return limit == 0 ? UINT64_MAX : limit > used ? limit - used : 0;
+}
+
+// Narrows `room` to what the disk quotas of the user, the user's group and
+// the folder's project leave on the file system holding the open folder
+// `fd`; quotas not in use change nothing.
+void LimitByQuotas(int fd, Room& room)
 {
 #ifdef SYS_quotactl_fd
-    int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) {
-        return false;
+    struct fsxattr attributes;
+    memset(&attributes, 0, sizeof(attributes));
+    const bool has_project = ioctl(fd, FS_IOC_FSGETXATTR, &attributes) == 0;
+    const struct {
+        int type;
+        unsigned id;
+        bool known;
+        const char* what;
+    } quotas[] = {
+        {USRQUOTA, static_cast<unsigned>(getuid()), true, "left in the user's disk quota"},
+        {GRPQUOTA, static_cast<unsigned>(getgid()), true, "left in the group's disk quota"},
+        {PRJQUOTA, attributes.fsx_projid, has_project, "left in the project's disk quota"},
+    };
+    for (const auto& quota : quotas) {
+        struct if_dqblk limits;
+        memset(&limits, 0, sizeof(limits));
+        if (!quota.known ||
+            syscall(SYS_quotactl_fd, fd, QCMD(Q_GETQUOTA, quota.type), quota.id, &limits) != 0) {
+            continue;
+        }
+        const bool blocks = (limits.dqb_valid & QIF_BLIMITS) != 0;
+        const bool inodes = (limits.dqb_valid & QIF_ILIMITS) != 0;
+        room.Limit(blocks ? Left(limits.dqb_bhardlimit * QIF_DQBLKSIZE, limits.dqb_curspace) : UINT64_MAX,
+                   inodes ? Left(limits.dqb_ihardlimit, limits.dqb_curinodes) : UINT64_MAX, quota.what);
     }
-    struct if_dqblk quota;
-    memset(&quota, 0, sizeof(quota));
-    const long r = syscall(SYS_quotactl_fd, fd, QCMD(Q_GETQUOTA, USRQUOTA), getuid(), &quota);
-    close(fd);
-    if (r != 0 || !(quota.dqb_valid & QIF_BLIMITS) || quota.dqb_bhardlimit == 0) {
-        return false;
-    }
-    const uint64_t limit = quota.dqb_bhardlimit * QIF_DQBLKSIZE;
-    room = limit > quota.dqb_curspace ? limit - quota.dqb_curspace : 0;
-    return true;
 #else
-    (void)folder;
+    (void)fd;
     (void)room;
-    return false;
 #endif
 }
 
@@ -208,7 +248,7 @@ bool IsRegularExecutable(const ustring& path)
 
 Service::Service()
     : timeout(0),
-      stall_limit_seconds(STALL_LIMIT_SECONDS),
+      user_tree_busy(false),
       package_entries(0),
       package_at_fault(false),
       package_fd(-1),
@@ -228,7 +268,19 @@ void Service::SetTimeout(int timeout)
 
 void Service::SetStallLimit(int seconds)
 {
-    stall_limit_seconds = seconds;
+    reading_limits.stall_seconds = seconds;
+}
+
+void Service::SetWaitLimit(int seconds)
+{
+    reading_limits.wait_seconds = seconds;
+}
+
+void Service::LockUserTree(const std::function<void()>& on_wait)
+{
+    FSMKDir(GetUserSkyletInstallPath(), true);
+    user_tree_busy = user_tree_lock.Take(GetUserTreeLockPath(), USER_TREE_LOCK_WAIT_SECONDS, on_wait) ==
+                     UserTreeLock::Busy;
 }
 
 ustring Service::GetUserInstallPath()
@@ -276,6 +328,11 @@ ustring Service::GetRejectedPackageRecordPath()
     return GetUserSkyletInstallPath() + "/package.rejected";
 }
 
+ustring Service::GetUserTreeLockPath()
+{
+    return GetUserSkyletInstallPath() + "/upgrade.lock";
+}
+
 void Service::LoadSourceVersion()
 {
     ustring path = GetUserSkyletAppInstallPath() + "/" + "INFO";
@@ -307,6 +364,12 @@ int Service::PrepareUserEnv()
     ustring backup_dir;
     int rename_count = 0;
     package_at_fault = false;
+    // After an interrupted upgrade the copy in place may be cut short (a
+    // power cut before it reached the disk leaves every file empty); the
+    // backup beside it holds the last copy known to be whole, and is what a
+    // failed upgrade puts back.
+    const bool interrupted = InterruptedUpgradeExists();
+    const ustring whole = InterruptedUpgradeBackup();
 
     if (IsFileExist(app_dir)) {
         for (;;) {
@@ -330,7 +393,7 @@ int Service::PrepareUserEnv()
                 return -1;
             }
         }
-    } else if (FSMKDir(GetAppBackupDir(app_dir, 0), true) != 0) {
+    } else if (whole.empty() && FSMKDir(GetAppBackupDir(app_dir, 0), true) != 0) {
         // A first install has no old copy to keep, yet a run killed during it
         // leaves a partial copy that may already hold the new INFO and
         // executable. An empty folder under the first backup name marks the
@@ -364,18 +427,8 @@ int Service::PrepareUserEnv()
         return 0;
     }
 
-    RollBack(backup_dir);
-    if (package_at_fault) {
-        RememberRejectedPackage();
-    }
-    ClosePackage();
-    return -1;
-}
-
-int Service::RollBack(const ustring& backup_dir)
-{
-    const ustring app_dir = per_user_install_path;
-    if (backup_dir.empty()) {
+    const ustring restore = interrupted ? whole : backup_dir;
+    if (restore.empty()) {
         Logger::LogMsg(Logger::L_ERR, LOG_COMP,
                        "[ERROR] cloud-service(%d): Failed to extract package, and no old installation "
                        "to rollback\n",
@@ -386,21 +439,83 @@ int Service::RollBack(const ustring& backup_dir)
                        "installation\n",
                        __LINE__);
     }
-    // The partial copy could pass for a complete one. Whatever of it cannot
-    // be removed stays beside the backup (or the first install's marker),
-    // and a leftover backup makes the next run install again.
-    if (FSRemove(app_dir) != 0) {
+    RollBack(restore, interrupted ? backup_dir : ustring(""));
+    if (package_at_fault) {
+        RememberRejectedPackage();
+    }
+    ClosePackage();
+    return -1;
+}
+
+bool Service::InterruptedUpgradeExists() const
+{
+    for (int i = 0; i < MAX_RENAME_COUNT; ++i) {
+        if (IsFileExist(GetAppBackupDir(per_user_install_path, i))) {
+            return true;
+        }
+    }
+    return false;
+}
+
+ustring Service::InterruptedUpgradeBackup() const
+{
+    // Each run takes the first free name, so the lowest name taken is the
+    // oldest; the empty marker of a first install holds no copy.
+    for (int i = 0; i < MAX_RENAME_COUNT; ++i) {
+        const ustring backup = GetAppBackupDir(per_user_install_path, i);
+        DIR_HANDLE handle;
+        if (!IsFileExist(backup) || FSOpenDir(backup, 0, handle) != 0) {
+            continue;
+        }
+        DIR_ENTRY entry;
+        bool holds_anything = false;
+        while (!holds_anything && FSReadDir(handle, entry) > 0) {
+            holds_anything = entry.name != "." && entry.name != "..";
+        }
+        FSCloseDir(handle);
+        if (holds_anything) {
+            return backup;
+        }
+    }
+    return ustring("");
+}
+
+int Service::RestoreInterruptedUpgradeBackup()
+{
+    const ustring whole = InterruptedUpgradeBackup();
+    Logger::LogMsg(Logger::L_WARNING, LOG_COMP,
+                   "[WARNING] cloud-service(%d): restoring '%s', the last whole copy an interrupted "
+                   "upgrade left, in place of the copy beside it\n",
+                   __LINE__, whole.c_str());
+    if (RollBack(whole, ustring("")) != 0) {
+        return -1;
+    }
+    // The others are copies cut short, or the marker of a first install.
+    for (int i = 0; i < MAX_RENAME_COUNT; ++i) {
+        FSRemove(GetAppBackupDir(per_user_install_path, i));
+    }
+    return 0;
+}
+
+int Service::RollBack(const ustring& restore, const ustring& suspect)
+{
+    const ustring app_dir = per_user_install_path;
+    // The partial copy could pass for a complete one, and so could the copy
+    // an interrupted upgrade left. Whatever of them cannot be removed stays
+    // beside the backup (or the first install's marker), and a leftover
+    // backup makes the next run install again.
+    if (FSRemove(app_dir) != 0 || (!suspect.empty() && FSRemove(suspect) != 0)) {
         Logger::LogMsg(Logger::L_ERR, LOG_COMP,
                        "[ERROR] cloud-service(%d): cannot remove the partial copy '%s'; the next run "
                        "installs again\n",
                        __LINE__, app_dir.c_str());
         return -1;
     }
-    if (!backup_dir.empty() && FSRename(backup_dir, app_dir) != 0) {
+    if (!restore.empty() && FSRename(restore, app_dir) != 0) {
         Logger::LogMsg(Logger::L_ERR, LOG_COMP,
                        "[ERROR] cloud-service(%d): cannot move the backup '%s' back to '%s'; the next "
                        "run installs again\n",
-                       __LINE__, backup_dir.c_str(), app_dir.c_str());
+                       __LINE__, restore.c_str(), app_dir.c_str());
         return -1;
     }
     return 0;
@@ -451,13 +566,9 @@ int Service::VerifyPackage()
     if (!checksum_readable) {
         // The checksum file comes with the package.
         package_at_fault = true;
-    } else {
-        // Left behind if this run is killed while it checks.
-        RememberCheckBegun(record, checked_stamp);
-        if (ScanPackage(expected) == 0) {
-            ForgetRejectedPackage(record);
-            return 0;
-        }
+    } else if (ScanPackage(expected) == 0) {
+        ForgetRejectedPackage(record);
+        return 0;
     }
     // Only a fault of the package itself is remembered; after a failure of
     // the machine the next run tries again.
@@ -524,7 +635,7 @@ int Service::ScanPackage(const std::string& expected_sha256)
 {
     const ustring package = GetPackagePath();
     Extractor::ScanResult scan;
-    ReadingProcess reading(package_fd, package, stall_limit_seconds);
+    ReadingProcess reading(package_fd, package, reading_limits);
     const ReadingProcess::Outcome outcome = reading.Scan(!expected_sha256.empty(), scan);
     PackageChecked();
     if (outcome != ReadingProcess::Done) {
@@ -549,10 +660,10 @@ int Service::ScanPackage(const std::string& expected_sha256)
     }
     package_at_fault = false;
     package_entries = scan.entries;
-    return CheckRoomFor(scan.space_needed);
+    return CheckRoomFor(scan.space_needed, static_cast<uint64_t>(scan.entries));
 }
 
-int Service::CheckRoomFor(uint64_t bytes)
+int Service::CheckRoomFor(uint64_t bytes, uint64_t files)
 {
     // The user tree, or the nearest folder above it that exists yet.
     ustring folder = GetUserSkyletInstallPath();
@@ -564,22 +675,32 @@ int Service::CheckRoomFor(uint64_t bytes)
         }
         folder = parent;
     }
-    uint64_t room = static_cast<uint64_t>(vfs.f_bavail) * vfs.f_frsize;
-    const char* what = "free";
-    uint64_t quota_room = 0;
-    if (QuotaRoom(folder, quota_room) && quota_room < room) {
-        room = quota_room;
-        what = "left in the user's disk quota";
+    Room room;
+    // A file system that counts no inodes (f_files 0) has no limit on them.
+    room.Limit(static_cast<uint64_t>(vfs.f_bavail) * vfs.f_frsize,
+               vfs.f_files == 0 ? UINT64_MAX : static_cast<uint64_t>(vfs.f_favail), "free");
+    int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        LimitByQuotas(fd, room);
+        close(fd);
     }
-    if (bytes <= room) {
-        return 0;
+    if (bytes > room.bytes) {
+        Logger::LogMsg(Logger::L_WARNING, LOG_COMP,
+                       "[WARNING] cloud-service(%d): not enough room for the new copy in '%s': it needs "
+                       "%llu bytes, %llu are %s; the copy is left as it is\n",
+                       __LINE__, folder.c_str(), static_cast<unsigned long long>(bytes),
+                       static_cast<unsigned long long>(room.bytes), room.bytes_limit);
+        return -1;
     }
-    Logger::LogMsg(Logger::L_WARNING, LOG_COMP,
-                   "[WARNING] cloud-service(%d): not enough room for the new copy in '%s': it needs %llu "
-                   "bytes, %llu are %s; the copy is left as it is\n",
-                   __LINE__, folder.c_str(), static_cast<unsigned long long>(bytes),
-                   static_cast<unsigned long long>(room), what);
-    return -1;
+    if (files > room.files) {
+        Logger::LogMsg(Logger::L_WARNING, LOG_COMP,
+                       "[WARNING] cloud-service(%d): not enough room for the new copy in '%s': it needs "
+                       "%llu files and folders, %llu are %s; the copy is left as it is\n",
+                       __LINE__, folder.c_str(), static_cast<unsigned long long>(files),
+                       static_cast<unsigned long long>(room.files), room.files_limit);
+        return -1;
+    }
+    return 0;
 }
 
 void Service::RememberRejectedPackage()
@@ -616,7 +737,7 @@ int Service::ExtractPackage()
         return -1;
     }
     Notify_Adapter::GetInstance().UpdateDialogText(StrTable::LoadStr(StrTable::desc_skyl_env_preparing));
-    ReadingProcess reading(package_fd, source, stall_limit_seconds);
+    ReadingProcess reading(package_fd, source, reading_limits);
     if (reading.Extract(target, package_entries) != ReadingProcess::Done) {
         package_at_fault = reading.PackageAtFault();
         return -1;

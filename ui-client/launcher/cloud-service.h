@@ -18,7 +18,11 @@
 #include <cstdint>
 #include <string>
 
+#include <functional>
+
 #include "package-check.h"
+#include "reading-process.h"
+#include "user-tree-lock.h"
 #include "ustring/ustring.h"
 
 // Number of backup names tried for the old application folder (tries 0-9).
@@ -52,9 +56,15 @@ public:
 
     virtual void StopService() = 0;
     virtual void SetTimeout(int timeout);
-    // How long a reading of the package may make no progress before it is
-    // stopped (30 s).
+    // How long a reading of the package may make no progress while it keeps
+    // the processor busy (30 s), and while it waits (600 s), before it is
+    // stopped.
     void SetStallLimit(int seconds);
+    void SetWaitLimit(int seconds);
+    // Takes the user tree's upgrade lock before anything is decided, waiting
+    // for a launcher of another machine that holds it; `on_wait` is called
+    // when the wait begins. Without the lock, IsNeedUpgrade says no.
+    void LockUserTree(const std::function<void()>& on_wait);
     virtual int HandlePackageUpgrade() = 0;
     virtual void PostUpgrade() = 0;
     virtual void PreUpgrade() = 0;
@@ -74,6 +84,7 @@ public:
     static ustring GetPackagePath();
     static ustring GetPackageChecksumPath();
     static ustring GetRejectedPackageRecordPath();
+    static ustring GetUserTreeLockPath();
 
 protected:
     // Opens the package and reads it whole before anything of the user's is
@@ -91,8 +102,17 @@ protected:
     virtual void LoadTargetVersion();
     // Replaces the application folder with a fresh copy of the package,
     // keeping the old one as a backup until the new one is complete and
-    // restoring it when extraction fails.
+    // restoring the last whole copy when the extraction fails.
     virtual int PrepareUserEnv();
+    // The backup an interrupted upgrade left that holds the last copy known
+    // to be whole (the oldest that is not the empty marker of a first
+    // install); empty when there is none.
+    ustring InterruptedUpgradeBackup() const;
+    // Whether any backup name is taken: an upgrade was interrupted.
+    bool InterruptedUpgradeExists() const;
+    // Puts the last whole copy back in place of the copy beside it, which
+    // an interrupted upgrade may have left cut short; 0 or -1.
+    int RestoreInterruptedUpgradeBackup();
 
     // Called once the check has read the package, before its result is
     // judged; a point where tests change the installation.
@@ -102,7 +122,9 @@ protected:
     int FSCopyPath(const ustring& src, const ustring& dest);
 
     int timeout;
-    int stall_limit_seconds;
+    ReadingProcess::Limits reading_limits;
+    // Set when the user tree's lock could not be had.
+    bool user_tree_busy;
     ustring per_user_install_path;
     // Entries counted by VerifyPackage, so that the extraction need not
     // count again; 0 when unknown.
@@ -134,14 +156,18 @@ private:
     // Reads the package once (entries, gzip trailers and, with an expected
     // SHA-256, its hash); 0, or -1 with package_at_fault telling whose fault.
     int ScanPackage(const std::string& expected_sha256);
-    // Whether the user's file system has room for a copy of `bytes` beside
-    // the old one; 0, or -1 with a WARNING.
-    int CheckRoomFor(uint64_t bytes);
-    // Puts the backup back after a failed extraction; -1 when the tree is
-    // left for the next run to repair.
-    int RollBack(const ustring& backup_dir);
+    // Whether the user's file system and disk quotas have room for a copy
+    // of `bytes` in `files` entries beside the old one; 0, or -1 with a
+    // WARNING.
+    int CheckRoomFor(uint64_t bytes, uint64_t files);
+    // Puts `restore` back after a failed extraction and removes `suspect`,
+    // this run's backup of a copy that an interrupted upgrade left; -1 when
+    // the tree is left for the next run to repair.
+    int RollBack(const ustring& restore, const ustring& suspect);
     // Records the package as checked (checked_stamp) as one not to install.
     void RememberRejectedPackage();
+
+    UserTreeLock user_tree_lock;
 
     Service(const Service&) = delete;
     Service& operator=(const Service&) = delete;

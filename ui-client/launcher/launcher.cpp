@@ -84,6 +84,9 @@ void Worker::JoinThread()
 void Worker::HandleServicce()
 {
     Logger::LogMsg(Logger::L_DEBUG, kLogComp, "[DEBUG] launcher(%d): running\n", __LINE__);
+    // A launcher of another machine may be upgrading the same home folder;
+    // while this one waits for it, it shows nothing.
+    m_service->LockUserTree([this] { emit sigWaitingForUserTree(); });
     m_service->PreUpgrade();
     if (!m_service->IsNeedUpgrade()) {
         Logger::LogMsg(Logger::L_DEBUG, kLogComp, "[DEBUG] launcher(%d): no need to upgrade\n", __LINE__);
@@ -125,6 +128,7 @@ Launcher::Launcher(Worker* worker)
     connect(m_worker, &Worker::sigServiceDone, this, &Launcher::LaunchDone);
     connect(m_worker, &Worker::sigUpdateProgress, this, &Launcher::UpdateProgress);
     connect(m_worker, &Worker::sigSetLabelText, this, &Launcher::SetLabelText);
+    connect(m_worker, &Worker::sigWaitingForUserTree, &m_force_show, &QTimer::stop);
     connect(&adapter, &Notify_Adapter::sigUpdateProgress, this, &Launcher::UpdateProgress);
     connect(&adapter, &Notify_Adapter::sigUpdateDialogText, this, &Launcher::SetLabelText);
 }

@@ -55,6 +55,8 @@ signals:
     void sigShowMsg();
     void sigUpdateProgress(int total, int steps);
     void sigSetLabelText(const QString& label);
+    // The run waits for another launcher's upgrade of the same user tree.
+    void sigWaitingForUserTree();
 
 protected:
     // Takes ownership of the service. The public constructor passes a new

@@ -16,8 +16,6 @@ namespace {
 
 const char* const LOG_COMP = "service_debug";
 const size_t SHA256_HEX_LENGTH = 64;
-// A check that began this often for one package and never ended rejects it.
-const int CHECKS_BEGUN_LIMIT = 2;
 
 bool IsHex(char c)
 {
@@ -55,16 +53,13 @@ bool SameStamp(Config& config, const PackageStamp& stamp)
            config["sha256"] == ustring(stamp.sha256.c_str());
 }
 
-int WriteRecord(const ustring& record, const PackageStamp& stamp, int checks_begun)
+int WriteRecord(const ustring& record, const PackageStamp& stamp)
 {
     Config config;
     config["size"] = Text(static_cast<int64_t>(stamp.size));
     config["mtime"] = Text(stamp.mtime_sec);
     config["mtime_ns"] = Text(stamp.mtime_nsec);
     config["sha256"] = ustring(stamp.sha256.c_str());
-    if (checks_begun > 0) {
-        config["checks_begun"] = Text(checks_begun);
-    }
     // Written beside and renamed, so that a run killed meanwhile leaves the
     // old record or the new one, never half of one.
     ustring part = record + ".part";
@@ -142,23 +137,14 @@ bool IsRejectedPackage(const ustring& record, const PackageStamp& stamp)
     if (config.read(record) != 0 || !SameStamp(config, stamp)) {
         return false;
     }
-    const ustring begun = config["checks_begun"];
-    return begun.empty() || atoi(begun.c_str()) >= CHECKS_BEGUN_LIMIT;
+    // An earlier version also noted checks that merely began; that is no
+    // evidence against the package.
+    return config["checks_begun"].empty();
 }
 
 int RememberRejectedPackage(const ustring& record, const PackageStamp& stamp)
 {
-    return WriteRecord(record, stamp, 0);
-}
-
-int RememberCheckBegun(const ustring& record, const PackageStamp& stamp)
-{
-    Config config;
-    int begun = 1;
-    if (config.read(record) == 0 && SameStamp(config, stamp) && !config["checks_begun"].empty()) {
-        begun = atoi(config["checks_begun"].c_str()) + 1;
-    }
-    return WriteRecord(record, stamp, begun);
+    return WriteRecord(record, stamp);
 }
 
 void ForgetRejectedPackage(const ustring& record)

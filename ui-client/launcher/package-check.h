@@ -7,11 +7,10 @@
 // is kept in the user tree; while the same package is installed no upgrade is
 // tried, and any change to it tries again.
 //
-// The record is also written before a check begins, marked as such: a run
-// that is killed while it checks leaves it behind. A check that began twice
-// for the same package and never ended counts as a rejection, so a package
-// that takes every run down with it is not tried at each login for good,
-// while a single run cut short by a logout costs nothing.
+// Only evidence found in the package's own bytes is recorded: a run cut short
+// (a logout, a shutdown) or a reading that waited on the disk says nothing
+// about the package and leaves no record. Records of an earlier version that
+// counted such interrupted checks ("checks_begun") are read as no record.
 #ifndef LAUNCHER_PACKAGE_CHECK_H
 #define LAUNCHER_PACKAGE_CHECK_H
 
@@ -51,8 +50,6 @@ PackageStamp StampOf(const struct stat& st, const std::string& sha256);
 bool IsRejectedPackage(const ustring& record, const PackageStamp& stamp);
 // 0 or -1 (logged).
 int RememberRejectedPackage(const ustring& record, const PackageStamp& stamp);
-// Notes that a check of this package begins; 0 or -1 (logged).
-int RememberCheckBegun(const ustring& record, const PackageStamp& stamp);
 void ForgetRejectedPackage(const ustring& record);
 
 #endif

@@ -4,8 +4,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <iterator>
 
 namespace {
 
@@ -272,8 +274,8 @@ bool PackageReader::Fill(size_t keep)
     if (hash_on_the_way) {
         sha256_update(&sha, static_cast<size_t>(n), raw.get() + keep);
     }
+    Advanced(position, position + static_cast<uint64_t>(n));
     position += static_cast<uint64_t>(n);
-    Advanced();
     return true;
 }
 
@@ -300,13 +302,26 @@ bool PackageReader::HashWholeFile()
     }
 }
 
-void PackageReader::Advanced()
+void PackageReader::Advanced(uint64_t start, uint64_t end)
 {
-    if (position > high_water) {
-        high_water = position;
-        if (progress) {
-            progress->Moved();
-        }
+    // The first stretch that ends at or after `start`, with the one before
+    // it when that one touches `start`.
+    auto it = read_so_far.upper_bound(start);
+    if (it != read_so_far.begin() && std::prev(it)->second >= start) {
+        --it;
+    }
+    if (it != read_so_far.end() && it->first <= start && it->second >= end) {
+        return;  // read before, every byte of it
+    }
+    // Merge every stretch this one touches into one.
+    while (it != read_so_far.end() && it->first <= end) {
+        start = std::min(start, it->first);
+        end = std::max(end, it->second);
+        it = read_so_far.erase(it);
+    }
+    read_so_far.emplace(start, end);
+    if (progress) {
+        progress->Moved();
     }
 }
 

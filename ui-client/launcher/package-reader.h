@@ -24,12 +24,14 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <string>
 
-// Told whenever a reading advances: new bytes of the package (re-reading
-// what was read before does not count, so a reader that loops over the
-// same records makes no progress), or another entry.
+// Told whenever a reading advances: bytes of the package not read before,
+// wherever they lie (re-reading what was read before does not count, so a
+// reader that loops over the same records makes no progress), entry data
+// inflated or written, or another entry.
 class ReadProgress {
 public:
     virtual ~ReadProgress() {}
@@ -93,8 +95,9 @@ private:
     bool Fill(size_t keep = 0);
     // Hashes the whole file in one sequential pass, from its start.
     bool HashWholeFile();
-    // Tells `progress` when the file is read beyond what was read before.
-    void Advanced();
+    // Tells `progress` when the bytes from `start` to `end` were not all
+    // read before.
+    void Advanced(uint64_t start, uint64_t end);
 
     // Both record the first failure and give false.
     bool IoFailure(const char* what, int err);
@@ -110,8 +113,10 @@ private:
     std::unique_ptr<unsigned char[]> raw;
     size_t block_size = 0;
     size_t raw_len = 0;
-    uint64_t position = 0;    // offset of the next read
-    uint64_t high_water = 0;  // furthest offset read so far
+    uint64_t position = 0;  // offset of the next read
+    // The stretches of the file read so far: start -> end, disjoint and
+    // apart.
+    std::map<uint64_t, uint64_t> read_so_far;
     bool at_eof = false;
     bool first_block_pending = false;
     bool attached = false;

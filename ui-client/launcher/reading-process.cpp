@@ -3,12 +3,14 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
-#include <spawn.h>
+#include <sys/auxv.h>
 #include <sys/prctl.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <time.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstdlib>
@@ -25,13 +27,60 @@ namespace {
 
 const char* const LOG_COMP = "extractor_debug";
 const char* const ROLE = "--read-package";
-// Where the reading finds the package and its report pipe.
+// Where the reading finds the package, its report pipe and the log file.
 const int PACKAGE_FD = 3;
 const int REPORT_FD = 4;
+const int LOG_FD = 5;
 // How often the launcher looks at the reading; also how soon the dialog
 // hears of finished entries, which the reading reports at most this often.
 const int WATCH_INTERVAL_MS = 50;
 const double REPORT_INTERVAL_SECONDS = 0.05;
+// A longer gap between two looks means the watcher itself did not run (its
+// session was stopped); only this much of it counts.
+const double LONGEST_COUNTED_GAP_SECONDS = 1.0;
+// The share of the stall limit a reading without progress must have spent
+// on the processor to count as looping.
+const double LOOP_CPU_SHARE = 0.5;
+
+// This executable, opened at start-up; -1 when it could not be.
+int executable = -1;
+
+// Opens the running executable where the kernel says it is, else by the
+// name it was started under (resolved now, before anything changes the
+// working folder) when /proc is not mounted. A path handle is enough to
+// start it from and needs no read permission.
+int OpenThisExecutable()
+{
+    int fd = open("/proc/self/exe", O_PATH | O_CLOEXEC);
+    const char* name = reinterpret_cast<const char*>(getauxval(AT_EXECFN));
+    if (fd < 0 && name != nullptr) {
+        fd = open(name, O_PATH | O_CLOEXEC);
+    }
+    struct stat st;
+    if (fd >= 0 && (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))) {
+        close(fd);
+        fd = -1;
+    }
+    // Above the numbers the reading gets its files at, where it would be
+    // overwritten before it is started.
+    const int kept = fd >= 0 ? fcntl(fd, F_DUPFD_CLOEXEC, 10) : -1;
+    if (fd >= 0) {
+        close(fd);
+    }
+    return kept;
+}
+
+// The processor time the reading has used, in seconds; -1 when it cannot be
+// told.
+double CpuSeconds(pid_t child)
+{
+    clockid_t clock;
+    struct timespec ts;
+    if (clock_getcpuclockid(child, &clock) != 0 || clock_gettime(clock, &ts) != 0) {
+        return -1;
+    }
+    return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) / 1e9;
+}
 
 double Now()
 {
@@ -49,13 +98,6 @@ bool IsCrashSignal(int sig)
 {
     return sig == SIGSEGV || sig == SIGBUS || sig == SIGABRT || sig == SIGFPE || sig == SIGILL ||
            sig == SIGSYS;
-}
-
-// A descriptor of `fd` numbered above the ones the reading gets its files
-// at, so that placing them there cannot overwrite one with the other.
-int AboveFixedNumbers(int fd)
-{
-    return fcntl(fd, F_DUPFD_CLOEXEC, 10);
 }
 
 // One report of the reading, written whole (well below PIPE_BUF, so a
@@ -126,6 +168,9 @@ private:
 int ReadingProcess::RunIfAsked(int argc, char** argv)
 {
     if (argc < 2 || strcmp(argv[1], ROLE) != 0) {
+        if (executable < 0) {
+            executable = OpenThisExecutable();
+        }
         return -1;
     }
     // role job parent-pid source target hash known-total log-type log-path
@@ -140,8 +185,12 @@ int ReadingProcess::RunIfAsked(int argc, char** argv)
     if (getppid() != static_cast<pid_t>(atol(argv[3]))) {
         return 1;
     }
-    Logger::Initialize(static_cast<Logger::Type>(atoi(argv[8])), ustring(argv[9]), ustring(argv[10]),
-                       atoi(argv[11]));
+    // The parent's log file when it has one: rotating it is the parent's
+    // business, once per run.
+    const Logger::Type log_type = static_cast<Logger::Type>(atoi(argv[8]));
+    if (log_type != Logger::FILE_LOGGER || Logger::InitializeAppending(LOG_FD, ustring(argv[10])) != 0) {
+        Logger::Initialize(log_type, ustring(argv[9]), ustring(argv[10]), atoi(argv[11]));
+    }
     const std::string job = argv[2];
     Extractor extractor;
     extractor.SetSource(ustring(argv[4]));
@@ -158,8 +207,8 @@ int ReadingProcess::RunIfAsked(int argc, char** argv)
     _exit(0);
 }
 
-ReadingProcess::ReadingProcess(int package, const ustring& source, int stall_limit_seconds)
-    : package(package), source(source), stall_limit_seconds(stall_limit_seconds)
+ReadingProcess::ReadingProcess(int package, const ustring& source, const Limits& limits)
+    : package(package), source(source), limits(limits)
 {
 }
 
@@ -177,42 +226,28 @@ ReadingProcess::Outcome ReadingProcess::Run(const char* job, const ustring& targ
                                             int known_total, Extractor::ScanResult* scan)
 {
     package_at_fault = false;
+    if (executable < 0) {
+        return RunHere(job, target, hash, known_total, scan);
+    }
     int report[2] = {-1, -1};
-    int package_copy = -1;
-    int report_copy = -1;
     pid_t child = -1;
     int err = 0;
-    if (pipe2(report, O_CLOEXEC) != 0 || (package_copy = AboveFixedNumbers(package)) < 0 ||
-        (report_copy = AboveFixedNumbers(report[1])) < 0) {
+    if (pipe2(report, O_CLOEXEC) != 0) {
         err = errno;
     } else {
         const Logger::Setup log = Logger::CurrentSetup();
-        const std::vector<std::string> args = {
-            "skylet-launcher", ROLE, job, std::to_string(getpid()), source.c_str(),
-            target.empty() ? "-" : target.c_str(), hash ? "1" : "0", std::to_string(known_total),
-            std::to_string(static_cast<int>(log.type)), log.log_path.c_str(), log.level_path.c_str(),
-            std::to_string(log.rotate_cnt)};
-        std::vector<char*> argv;
-        for (const std::string& arg : args) {
-            argv.push_back(const_cast<char*>(arg.c_str()));
-        }
-        argv.push_back(nullptr);
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_adddup2(&actions, package_copy, PACKAGE_FD);
-        posix_spawn_file_actions_adddup2(&actions, report_copy, REPORT_FD);
-        err = posix_spawn(&child, "/proc/self/exe", &actions, nullptr, argv.data(), environ);
-        posix_spawn_file_actions_destroy(&actions);
-    }
-    for (int fd : {report[1], package_copy, report_copy}) {
-        if (fd >= 0) {
-            close(fd);
-        }
+        child = Start({"skylet-launcher", ROLE, job, std::to_string(getpid()), source.c_str(),
+                       target.empty() ? "-" : target.c_str(), hash ? "1" : "0", std::to_string(known_total),
+                       std::to_string(static_cast<int>(log.type)), log.log_path.c_str(),
+                       log.level_path.c_str(), std::to_string(log.rotate_cnt)},
+                      report[1]);
+        err = errno;
+        close(report[1]);
     }
     Outcome outcome = Crashed;
-    if (err != 0 || child <= 0) {
-        Logger::LogMsg(Logger::L_ERR, LOG_COMP,
-                       "[ERROR] reading-process(%d): cannot start reading package '%s': %s\n", __LINE__,
+    if (child <= 0) {
+        Logger::LogMsg(Logger::L_WARNING, LOG_COMP,
+                       "[WARNING] reading-process(%d): cannot start reading package '%s': %s\n", __LINE__,
                        source.c_str(), strerror(err));
     } else {
         outcome = Watch(child, report[0], job, scan);
@@ -223,6 +258,68 @@ ReadingProcess::Outcome ReadingProcess::Run(const char* job, const ustring& targ
     return outcome;
 }
 
+pid_t ReadingProcess::Start(const std::vector<std::string>& args, int report_fd)
+{
+    std::vector<char*> argv;
+    for (const std::string& arg : args) {
+        argv.push_back(const_cast<char*>(arg.c_str()));
+    }
+    argv.push_back(nullptr);
+    // Numbered above the places the reading gets them at, so that putting
+    // one there cannot overwrite another; the log's is -1 without a file.
+    const int log_fd = Logger::CurrentSetup().fd;
+    const int from[] = {package, report_fd, log_fd};
+    int copies[] = {-1, -1, -1};
+    pid_t child = -1;
+    int err = 0;
+    for (int i = 0; i < 3 && err == 0; ++i) {
+        if (from[i] >= 0 && (copies[i] = fcntl(from[i], F_DUPFD_CLOEXEC, 10)) < 0) {
+            err = errno;
+        }
+    }
+    if (err == 0) {
+        child = fork();
+        err = errno;
+    }
+    if (child == 0) {
+        // Only calls that take no lock from here to the new program.
+        const int places[] = {PACKAGE_FD, REPORT_FD, LOG_FD};
+        for (int i = 0; i < 3; ++i) {
+            if (copies[i] >= 0 && dup2(copies[i], places[i]) < 0) {
+                _exit(127);
+            }
+        }
+        fexecve(executable, argv.data(), environ);
+        _exit(127);
+    }
+    for (int fd : copies) {
+        if (fd >= 0) {
+            close(fd);
+        }
+    }
+    errno = err;
+    return child;
+}
+
+ReadingProcess::Outcome ReadingProcess::RunHere(const char* job, const ustring& target, bool hash,
+                                                int known_total, Extractor::ScanResult* scan)
+{
+    Logger::LogMsg(Logger::L_NOTICE, LOG_COMP,
+                   "[NOTE] reading-process(%d): this executable could not be opened to read package '%s' "
+                   "in a process of its own; it is read here, without a watch on its progress\n",
+                   __LINE__, source.c_str());
+    Extractor extractor;
+    extractor.SetSource(source);
+    extractor.SetSourceFd(package);
+    extractor.SetTarget(target);
+    extractor.SetKnownTotal(known_total);
+    Extractor::ScanResult ignored;
+    const int result =
+        strcmp(job, "scan") == 0 ? extractor.Scan(scan ? *scan : ignored, hash) : extractor.Extract();
+    package_at_fault = result != 0 && extractor.PackageAtFault();
+    return result == 0 ? Done : Failed;
+}
+
 ReadingProcess::Outcome ReadingProcess::Watch(int child, int report_fd, const char* job,
                                               Extractor::ScanResult* scan)
 {
@@ -230,18 +327,27 @@ ReadingProcess::Outcome ReadingProcess::Watch(int child, int report_fd, const ch
     Report result;
     std::vector<char> pending;
     int relayed = 0;
-    double last_progress = Now();
-    bool stalled = false;
+    // Seconds of watching, without the time the watcher itself stood still.
+    double watched = 0;
+    double last_look = Now();
+    double last_progress = 0;
+    double cpu_at_progress = CpuSeconds(child);
+    Outcome ended = Done;
     for (;;) {
         struct pollfd pfd = {report_fd, POLLIN, 0};
-        if (poll(&pfd, 1, WATCH_INTERVAL_MS) > 0) {
+        const int ready = poll(&pfd, 1, WATCH_INTERVAL_MS);
+        const double now = Now();
+        watched += std::min(now - last_look, LONGEST_COUNTED_GAP_SECONDS);
+        last_look = now;
+        if (ready > 0) {
             char buffer[64 * sizeof(Report)];
             const ssize_t n = read(report_fd, buffer, sizeof(buffer));
             if (n == 0 || (n < 0 && errno != EINTR && errno != EAGAIN)) {
                 break;  // the reading has ended: its end of the pipe is closed
             }
             if (n > 0) {
-                last_progress = Now();
+                last_progress = watched;
+                cpu_at_progress = CpuSeconds(child);
                 pending.insert(pending.end(), buffer, buffer + n);
             }
             size_t used = 0;
@@ -256,32 +362,53 @@ ReadingProcess::Outcome ReadingProcess::Watch(int child, int report_fd, const ch
                 }
             }
             pending.erase(pending.begin(), pending.begin() + static_cast<long>(used));
-        } else if (Now() - last_progress >= stall_limit_seconds) {
-            kill(child, SIGKILL);
-            stalled = true;
-            break;
+            continue;
         }
+        const double quiet = watched - last_progress;
+        if (quiet < limits.stall_seconds) {
+            continue;
+        }
+        const double cpu = CpuSeconds(child);
+        if (cpu >= 0 && cpu_at_progress >= 0 && cpu - cpu_at_progress >= LOOP_CPU_SHARE * limits.stall_seconds) {
+            ended = Stalled;
+        } else if (quiet >= limits.wait_seconds) {
+            ended = Waited;
+        } else {
+            continue;
+        }
+        kill(child, SIGKILL);
+        break;
     }
     int status = 0;
     while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
     }
     const char* what = extracting ? "extracted" : "checked";
-    if (stalled) {
+    if (ended == Stalled) {
         Logger::LogMsg(Logger::L_ERR, LOG_COMP,
                        "[ERROR] reading-process(%d): package '%s' made no progress for %d s while it was "
-                       "%s; the reading was stopped\n",
-                       __LINE__, source.c_str(), stall_limit_seconds, what);
+                       "%s, and kept the processor busy meanwhile; the reading was stopped\n",
+                       __LINE__, source.c_str(), limits.stall_seconds, what);
         package_at_fault = true;
         return Stalled;
     }
+    if (ended == Waited) {
+        Logger::LogMsg(Logger::L_WARNING, LOG_COMP,
+                       "[WARNING] reading-process(%d): package '%s' made no progress for %d s while it was "
+                       "%s, waiting on the disk or stopped; the reading was stopped, the next run tries "
+                       "again\n",
+                       __LINE__, source.c_str(), limits.wait_seconds, what);
+        return Waited;
+    }
     if (result.kind != 'r') {
+        // A fault of its own is what the same bytes would cause again; a
+        // reading killed from outside (a logout, the out-of-memory killer)
+        // says nothing about the package.
         const int sig = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
-        Logger::LogMsg(Logger::L_ERR, LOG_COMP,
-                       "[ERROR] reading-process(%d): the reading of package '%s' ended before it was %s "
-                       "(%s)\n",
-                       __LINE__, source.c_str(), what,
-                       sig ? strsignal(sig) : ("exit code " + std::to_string(WEXITSTATUS(status))).c_str());
         package_at_fault = IsCrashSignal(sig);
+        Logger::LogMsg(package_at_fault ? Logger::L_ERR : Logger::L_WARNING, LOG_COMP,
+                       "%s reading-process(%d): the reading of package '%s' ended before it was %s (%s)\n",
+                       package_at_fault ? "[ERROR]" : "[WARNING]", __LINE__, source.c_str(), what,
+                       sig ? strsignal(sig) : ("exit code " + std::to_string(WEXITSTATUS(status))).c_str());
         return Crashed;
     }
     if (scan) {

@@ -9,20 +9,33 @@
 // record of the rejected package, starting the client - runs with nothing of
 // the reading left.
 //
-// The process is this very executable started afresh (/proc/self/exe) in
-// the reading role, not a fork of it: a fork of a process with threads
-// inherits every lock another thread held at that moment (the C library's
-// stream and time-zone locks, a sanitizer's allocator), and could wait on
-// one of them for good. It gets the open package as descriptor 3 and
-// reports on descriptor 4.
+// The process is this very executable started afresh in the reading role,
+// not a fork of it that runs on: a fork of a process with threads inherits
+// every lock another thread held at that moment (the C library's stream and
+// time-zone locks, a sanitizer's allocator), and could wait on one of them
+// for good. The executable is opened once at start-up and started from that
+// descriptor, so the reading needs no /proc and is the very program that
+// runs, even when a package manager replaces the file meanwhile. It gets the
+// open package as descriptor 3, reports on descriptor 4 and appends to its
+// parent's log file, open as descriptor 5, which only the parent rotates.
 //
-// The watch is on progress, not on the clock: the reading reports each new
-// stretch of the package it reads (reading the same bytes again does not
-// count) and the entries it finishes. Only a reading that makes no progress
-// at all for the stall limit is ended, so a large package on a slow disk is
-// never cut off.
+// The watch is on progress, not on the clock: the reading reports the bytes
+// of the package it reads for the first time (reading the same bytes again
+// does not count), the entry data it inflates or writes and the entries it
+// finishes. A reading without progress is judged by what it did meanwhile:
+// one that kept the processor busy for most of the stall limit is looping on
+// what it read, which the same package would do again; one that hardly ran
+// waits on a slow disk or a stopped session, which says nothing about the
+// package, and is given the much longer wait limit before it is ended.
+// Time in which the watcher itself did not run (its session stopped) does
+// not count against the reading.
 #ifndef LAUNCHER_READING_PROCESS_H
 #define LAUNCHER_READING_PROCESS_H
+
+#include <sys/types.h>
+
+#include <string>
+#include <vector>
 
 #include "extractor.h"
 
@@ -31,35 +44,47 @@ public:
     enum Outcome {
         Done,     // the extractor gave 0
         Failed,   // the extractor gave -1 and logged why
-        Stalled,  // no progress for the stall limit; the reading was killed
+        Stalled,  // looped without progress for the stall limit; killed
+        Waited,   // no progress and no work for the wait limit; killed
         Crashed,  // the reading ended without a result, or could not start
+    };
+
+    struct Limits {
+        int stall_seconds = 30;
+        int wait_seconds = 600;
     };
 
     // The reading role's side. Every main() of a program that runs the
     // upgrade calls this first: when the arguments name the role it does
-    // the reading and gives the exit code to return, else -1.
+    // the reading and gives the exit code to return; else it opens this
+    // executable for the readings to come and gives -1.
     static int RunIfAsked(int argc, char** argv);
 
     // `package` is the open package (read from its start), `source` its
     // name for the log.
-    ReadingProcess(int package, const ustring& source, int stall_limit_seconds);
+    ReadingProcess(int package, const ustring& source, const Limits& limits);
 
     // Extractor::Scan in the reading process; `scan` is filled when Done.
     Outcome Scan(bool hash, Extractor::ScanResult& scan);
     // Extractor::Extract into `target`, its entries reported to the dialog.
     Outcome Extract(const ustring& target, int known_total);
-    // After Failed, Stalled or Crashed: whether the package is to blame.
+    // After anything but Done: whether the package is to blame.
     bool PackageAtFault() const { return package_at_fault; }
 
 private:
     Outcome Run(const char* job, const ustring& target, bool hash, int known_total,
                 Extractor::ScanResult* scan);
-    // Relays progress until the reading ends or stalls.
+    // Starts the reading; its pid, or -1 with errno set.
+    pid_t Start(const std::vector<std::string>& args, int report_fd);
+    // Relays progress until the reading ends, loops or waits too long.
     Outcome Watch(int child, int report_fd, const char* job, Extractor::ScanResult* scan);
+    // Without an executable to start: the reading in this process, unwatched.
+    Outcome RunHere(const char* job, const ustring& target, bool hash, int known_total,
+                    Extractor::ScanResult* scan);
 
     const int package;
     const ustring source;
-    const int stall_limit_seconds;
+    const Limits limits;
     bool package_at_fault = false;
 };
 

@@ -17,7 +17,10 @@
 //       stopped. --swap-checksum-on-check FILE renames FILE over the
 //       package's checksum file once the check has read the package.
 //       --stall-limit S stops a reading of the package that makes no
-//       progress for S seconds (30 by default).
+//       progress while it keeps the processor busy for S seconds (30 by
+//       default); --wait-limit S one that makes none while it waits (600).
+//       The run takes the user tree's upgrade lock first, as the launcher
+//       does.
 //   engine_driver decide     PreUpgrade and IsNeedUpgrade; prints need=.
 //   engine_driver stop       StopService only.
 #include <fcntl.h>
@@ -137,6 +140,8 @@ int main(int argc, char** argv)
             service->checksum_with = value;
         } else if (option == "--stall-limit") {
             service->SetStallLimit(atoi(value));
+        } else if (option == "--wait-limit") {
+            service->SetWaitLimit(atoi(value));
         } else {
             fprintf(stderr, "unknown option '%s'\n", option.c_str());
             return 2;
@@ -167,6 +172,7 @@ int main(int argc, char** argv)
         service->PreUpgrade();
         printf("need=%d\n", service->IsNeedUpgrade() ? 1 : 0);
     } else if (strcmp(command, "run") == 0) {
+        service->LockUserTree(nullptr);
         service->PreUpgrade();
         bool need = service->IsNeedUpgrade();
         int result = need ? service->HandlePackageUpgrade() : 0;

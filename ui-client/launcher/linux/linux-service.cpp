@@ -88,6 +88,10 @@ void LinuxService::PreUpgrade()
 
 bool LinuxService::IsNeedUpgrade()
 {
+    restore_only = false;
+    if (user_tree_busy) {
+        return false;
+    }
     int source = BuildNumber(source_version.build_version);
     int target = BuildNumber(target_version.build_version);
     Logger::LogMsg(Logger::L_DEBUG, LOG_COMP,
@@ -113,7 +117,13 @@ bool LinuxService::IsNeedUpgrade()
     }
     // A package that failed before fails again, also for a repair: leave the
     // copy and the running client alone until another package is installed.
+    // Only the last whole copy an interrupted upgrade left is put back, so
+    // that the client starts from it rather than from what lies beside it.
     if (need && IsRejectedPackageInstalled()) {
+        if (!InterruptedUpgradeBackup().empty()) {
+            restore_only = true;
+            return true;
+        }
         Logger::LogMsg(Logger::L_WARNING, LOG_COMP,
                        "[WARNING] linux/linux-service(%d): package '%s' was found defective before, "
                        "not installed again until it changes\n",
@@ -125,6 +135,10 @@ bool LinuxService::IsNeedUpgrade()
 
 int LinuxService::HandlePackageUpgrade()
 {
+    if (restore_only) {
+        StopService();
+        return RestoreInterruptedUpgradeBackup();
+    }
     // A package that must not be installed leaves the client running.
     if (VerifyPackage() != 0) {
         return -1;

@@ -21,9 +21,12 @@ public:
     void PreUpgrade() override;
     // True when the package's build number is greater than the copy's, when
     // the client executable is missing, or when a backup folder left by an
-    // interrupted upgrade exists.
+    // interrupted upgrade exists; false for a package found defective
+    // before, unless the last whole copy an interrupted upgrade left is to
+    // be put back.
     bool IsNeedUpgrade() override;
-    // Stops a running client, then replaces the copy; 0 or -1.
+    // Stops a running client, then replaces the copy (or only puts back the
+    // last whole copy); 0 or -1.
     int HandlePackageUpgrade() override;
     // SIGTERM to the client named in ui.pid, up to five seconds' wait for
     // its end, then SIGKILL. Sends nothing for a missing, unreadable or
@@ -40,6 +43,10 @@ private:
     int LaunchPerUserBin();
     void LoadTargetVerInfo();
     void LoadSourceVerInfo();
+
+    // Set by IsNeedUpgrade when the package is not to be tried, but a whole
+    // copy is to be put back.
+    bool restore_only = false;
 };
 
 #endif
