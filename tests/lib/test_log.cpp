@@ -135,17 +135,27 @@ TEST_F(LoggerTest, RotationShiftsNumberedFilesAndKeepsLongPathsWhole)
 
 // Every run is a new process: the size a log reached in earlier runs must
 // count, or the file grows without bound over the years. 4 GiB + 1 byte would
-// wrap to 1 in an int counter.
+// wrap to 1 in an int counter. A helper process that appends to the file its
+// parent opened leaves the rotation to the parent: once per run.
 TEST_F(LoggerTest, OversizedLogOfEarlierRunsIsRotatedAtFirstEntry)
 {
-    for (const off_t size : {off_t(1048576) + 1, (off_t(1) << 32) + 1}) {
+    for (const off_t size : {off_t(1048576) + 1, (off_t(1) << 32) + 1, off_t(-1048577)}) {
         remove((log_path + "_0").c_str());
         std::ofstream(log_path, std::ios::trunc).close();
-        ASSERT_EQ(truncate(log_path.c_str(), size), 0);  // sparse, costs no disk
-        Start("");
+        ASSERT_EQ(truncate(log_path.c_str(), size < 0 ? -size : size), 0);  // sparse, costs no disk
+        if (size > 0) {
+            Start("");
+        } else {
+            ASSERT_EQ(Logger::InitializeAppending(open(log_path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC), ""), 0);
+        }
         Logger::LogMsg(Logger::L_INFO, "size_debug", "filtered out\n");
         EXPECT_NE(access((log_path + "_0").c_str(), F_OK), 0) << size;
         Logger::LogMsg(Logger::L_WARNING, "size_debug", "first entry\n");
+        if (size < 0) {
+            EXPECT_NE(access((log_path + "_0").c_str(), F_OK), 0);
+            EXPECT_EQ(Lines(log_path).size(), 1u);
+            continue;
+        }
 
         struct stat st;
         ASSERT_EQ(stat((log_path + "_0").c_str(), &st), 0) << size;

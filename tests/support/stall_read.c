@@ -1,22 +1,29 @@
 /* Preloaded into a program under test, makes one reading of the package
- * stall for good, as a decompressor stuck in its own loop would.
+ * stall, loop, or crawl, as a decompressor stuck in its own loop or a slow
+ * disk would.
  *
- * The launcher reads the package in a child process and must end a reading
- * that makes no progress. A test needs that reading to stall at a known
- * point, the check or the extraction, without depending on timing. So every
- * process that reads a file whose path ends in "/skylet.vpk" counts as one
- * pass, in the order in which they first read it; the pass named by the test
- * blocks in every read of the package, the others go through.
+ * The launcher reads the package in a child process and must tell a reading
+ * that loops from one that waits. A test needs that reading to misbehave at
+ * a known point, the check or the extraction, without depending on timing.
+ * So every process that reads a file whose path ends in "/skylet.vpk" counts
+ * as one pass, in the order in which they first read it; the pass named by
+ * the test misbehaves in every read of the package, the others go through.
  *
- *   SKYLET_STALL_PASS     the pass that stalls, counted from 1
+ *   SKYLET_STALL_PASS     the pass that misbehaves, counted from 1; 0 for
+ *                         every pass
  *   SKYLET_STALL_COUNTER  a file shared by all the processes; each pass
  *                         appends one byte, its size is the pass number
+ *   SKYLET_STALL_HOW      "block" (the default: waits for good), "spin"
+ *                         (keeps the processor busy for good) or "slow:MS"
+ *                         (every read waits MS milliseconds first)
+ *   SKYLET_CALL_LOG       a file that gets a line for each syncfs and each
+ *                         rmdir of the process, in their order
  *
- * Without both variables, and for every other file, reads go through. Only
- * read and pread, the calls the launcher reads its package with, are
- * wrapped: a copy made inside the kernel (copy_file_range, sendfile, as cat
- * does into a regular file) is not seen, nor are stdio's own reads inside
- * the C library. */
+ * Without the first two variables, and for every other file, reads go
+ * through. Only read and pread, the calls the launcher reads its package
+ * with, are wrapped: a copy made inside the kernel (copy_file_range,
+ * sendfile, as cat does into a regular file) is not seen, nor are stdio's
+ * own reads inside the C library. */
 #define _GNU_SOURCE
 #include <dlfcn.h>
 #include <errno.h>
@@ -25,6 +32,7 @@
 #include <string.h>
 #include <sys/stat.h>
 #include <sys/types.h>
+#include <time.h>
 #include <unistd.h>
 
 static const char package_suffix[] = "/skylet.vpk";
@@ -91,7 +99,7 @@ static int this_pass_stalls(void)
     if (!pass_text || !counter || !*counter)
         return 0;
     pass = strtol(pass_text, &end, 10);
-    if (end == pass_text || *end || pass <= 0)
+    if (end == pass_text || *end || pass < 0)
         return 0;
 
     counted_pid = self;
@@ -102,7 +110,7 @@ static int this_pass_stalls(void)
          * this pass's own byte; concurrent readers could still race, which
          * the launcher's sequential checks and extractions never do. */
         if (write(fd, "x", 1) == 1 && fstat(fd, &st) == 0)
-            stalls = st.st_size == pass;
+            stalls = pass == 0 || st.st_size == pass;
         close(fd);
     }
     errno = saved_errno;
@@ -112,12 +120,69 @@ static int this_pass_stalls(void)
 static void stall_if_asked(int fd)
 {
     int saved_errno = errno;
+    const char *how = getenv("SKYLET_STALL_HOW");
+    volatile unsigned long spins = 0;
 
     if (is_package(fd) && this_pass_stalls()) {
-        for (;;)
-            pause();
+        if (how && strncmp(how, "slow:", 5) == 0) {
+            long ms = strtol(how + 5, NULL, 10);
+            struct timespec pause_for = {ms / 1000, (ms % 1000) * 1000000L};
+            nanosleep(&pause_for, NULL);
+        } else if (how && strcmp(how, "spin") == 0) {
+            for (;;)
+                ++spins;
+        } else {
+            for (;;)
+                pause();
+        }
     }
     errno = saved_errno;
+}
+
+static void log_call(const char *what, const char *path)
+{
+    const char *log = getenv("SKYLET_CALL_LOG");
+    char line[4200];
+    size_t n = strlen(what);
+    int fd;
+
+    if (!log || n + strlen(path) + 2 > sizeof(line))
+        return;
+    memcpy(line, what, n);
+    memcpy(line + n, path, strlen(path));
+    n += strlen(path);
+    line[n++] = '\n';
+    fd = open(log, O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+    if (fd >= 0) {
+        (void)!write(fd, line, n);
+        close(fd);
+    }
+}
+
+int syncfs(int fd)
+{
+    static int (*real)(int);
+    int saved_errno;
+
+    if (!real)
+        real = (int (*)(int))dlsym(RTLD_NEXT, "syncfs");
+    saved_errno = errno;
+    log_call("syncfs", "");
+    errno = saved_errno;
+    return real(fd);
+}
+
+int rmdir(const char *path)
+{
+    static int (*real)(const char *);
+    int saved_errno;
+
+    if (!real)
+        real = (int (*)(const char *))dlsym(RTLD_NEXT, "rmdir");
+    saved_errno = errno;
+    log_call("rmdir ", path);
+    errno = saved_errno;
+    return real(path);
 }
 
 typedef ssize_t (*read_fn)(int, void *, size_t);
