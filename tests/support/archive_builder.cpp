@@ -91,6 +91,46 @@ private:
     locale_t previous;
 };
 
+// RAR5 numbers: 7 bits a byte, low first, the top bit set where more follow.
+void PutVint(std::string& out, uint64_t value)
+{
+    do {
+        out += static_cast<char>((value & 0x7f) | (value > 0x7f ? 0x80 : 0));
+        value >>= 7;
+    } while (value);
+}
+
+void PutU32(std::string& out, uint32_t value)
+{
+    for (int shift = 0; shift < 32; shift += 8) {
+        out += static_cast<char>(value >> shift);
+    }
+}
+
+uint32_t Crc32(const std::string& bytes)
+{
+    uint32_t crc = 0xffffffffu;
+    for (unsigned char c : bytes) {
+        crc ^= c;
+        for (int k = 0; k < 8; ++k) {
+            crc = (crc >> 1) ^ (0xedb88320u & (0u - (crc & 1)));
+        }
+    }
+    return ~crc;
+}
+
+// A RAR5 header: its CRC-32 over the size and the rest, the size of the rest
+// (type, flags and the type's fields), then the rest.
+std::string Rar5Header(const std::string& rest)
+{
+    std::string sized;
+    PutVint(sized, rest.size());
+    sized += rest;
+    std::string header;
+    PutU32(header, Crc32(sized));
+    return header + sized;
+}
+
 }  // namespace
 
 ArchiveBuilder& ArchiveBuilder::Dir(const std::string& name, int mode)
@@ -131,6 +171,9 @@ ArchiveBuilder& ArchiveBuilder::Device(const std::string& name, bool block)
 
 bool ArchiveBuilder::Write(const std::string& path, Format format) const
 {
+    if (format == Rar5Stored) {
+        return WriteRar5(path);
+    }
     archive* aw = archive_write_new();
     if (!aw) {
         return false;
@@ -163,6 +206,9 @@ bool ArchiveBuilder::Write(const std::string& path, Format format) const
     case PaxUtf8:
         ok = archive_write_set_format_pax_restricted(aw) == ARCHIVE_OK &&
              archive_write_set_format_option(aw, "pax", "hdrcharset", "UTF-8") == ARCHIVE_OK;
+        break;
+    case Rar5Stored:  // libarchive has no writer for it
+        ok = false;
         break;
     }
     ok = ok && archive_write_open_filename(aw, path.c_str()) == ARCHIVE_OK;
@@ -243,6 +289,46 @@ bool ArchiveBuilder::Write(const std::string& path, Format format) const
         ok = false;
     }
     archive_write_free(aw);
+    return ok;
+}
+
+bool ArchiveBuilder::WriteRar5(const std::string& path) const
+{
+    enum { MainHeader = 1, FileHeader = 2, EndHeader = 5, HasData = 0x02 };
+    enum { IsFolder = 0x01, HasCrc = 0x04, Unix = 1 };
+    std::string out("Rar!\x1a\x07\x01\x00", 8);
+    out += Rar5Header(std::string{MainHeader, 0, 0});  // one volume, not solid
+    for (const Entry& e : entries) {
+        if (e.kind != KindDir && e.kind != KindFile) {
+            fprintf(stderr, "ArchiveBuilder: RAR5 is written with folders and files only: '%s'\n",
+                    e.name.c_str());
+            return false;
+        }
+        const bool dir = e.kind == KindDir;
+        std::string rest;
+        PutVint(rest, FileHeader);
+        PutVint(rest, HasData);  // libarchive wants the field even for a folder
+        PutVint(rest, e.data.size());
+        PutVint(rest, dir ? IsFolder : HasCrc);
+        PutVint(rest, e.data.size());
+        PutVint(rest, static_cast<uint64_t>(e.mode) | (dir ? S_IFDIR : S_IFREG));
+        if (!dir) {
+            PutU32(rest, Crc32(e.data));
+        }
+        PutVint(rest, 0);  // stored, with the smallest dictionary
+        PutVint(rest, Unix);
+        PutVint(rest, e.name.size());
+        out += Rar5Header(rest + e.name) + e.data;
+    }
+    out += Rar5Header(std::string{EndHeader, 0, 0});  // the last volume
+    FILE* file = fopen(path.c_str(), "wb");
+    bool ok = file && fwrite(out.data(), 1, out.size(), file) == out.size();
+    if (file && fclose(file) != 0) {
+        ok = false;
+    }
+    if (!ok) {
+        fprintf(stderr, "ArchiveBuilder: writing '%s' failed\n", path.c_str());
+    }
     return ok;
 }
 

@@ -25,6 +25,8 @@
 //    numbers and reads back as (0, 0), a number no driver answers either.
 //    The writer stores the entries without data (folders, empty files, FIFOs,
 //    devices) after those with data, so the order given is not kept.
+//  - Rar5Stored: RAR5, which libarchive reads but cannot write, made here:
+//    folders and files only, data stored as it is, names as given (UTF-8).
 #ifndef TEST_SUPPORT_ARCHIVE_BUILDER_H
 #define TEST_SUPPORT_ARCHIVE_BUILDER_H
 
@@ -35,7 +37,7 @@ namespace testsupport {
 
 class ArchiveBuilder {
 public:
-    enum Format { Tar, TarGz, Zip, SevenZip, PaxUtf8 };
+    enum Format { Tar, TarGz, Zip, SevenZip, PaxUtf8, Rar5Stored };
 
     ArchiveBuilder& Dir(const std::string& name, int mode = 0755);
     ArchiveBuilder& File(const std::string& name, const std::string& content, int mode = 0644);
@@ -60,6 +62,8 @@ private:
         std::string data;  // file content or link target
         int mode;
     };
+    bool WriteRar5(const std::string& path) const;
+
     std::vector<Entry> entries;
 };
 

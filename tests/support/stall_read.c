@@ -125,9 +125,12 @@ static void stall_if_asked(int fd)
 
     if (is_package(fd) && this_pass_stalls()) {
         if (how && strncmp(how, "slow:", 5) == 0) {
-            long ms = strtol(how + 5, NULL, 10);
-            struct timespec pause_for = {ms / 1000, (ms % 1000) * 1000000L};
-            nanosleep(&pause_for, NULL);
+            /* In steps, so that a read interrupted by a stop of the session
+             * still takes most of its time after the session goes on. */
+            long steps = strtol(how + 5, NULL, 10) / 10;
+            struct timespec step = {0, 10 * 1000000L};
+            while (steps-- > 0)
+                nanosleep(&step, NULL);
         } else if (how && strcmp(how, "spin") == 0) {
             for (;;)
                 ++spins;

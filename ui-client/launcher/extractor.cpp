@@ -2,29 +2,25 @@
 
 #include <archive.h>
 #include <archive_entry.h>
-#include <fcntl.h>
-#include <limits.h>
 #include <locale.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <algorithm>
-#include <map>
-#include <memory>
 #include <string>
-#include <unordered_map>
-#include <unordered_set>
-#include <vector>
 
 #include <QString>
 
 #include "adapter.h"
+#include "entry-path.h"
+#include "entry-rules.h"
+#include "folder-modes.h"
 #include "log.h"
 #include "package-reader.h"
+#include "symlink-guard.h"
 #include "texts/strtab.h"
 
 namespace {
@@ -37,158 +33,9 @@ const uint64_t DISK_BLOCK = 4096;
 // instead of ARCHIVE_EXTRACT_SECURE_SYMLINKS, which would also reject a home
 // folder that is itself reached through a link. Folder modes are set by
 // FolderModes after the last entry, not by the writer, which keeps the mode
-// a folder got first.
+// a folder got first; until then the writer makes every folder 0700.
 const int EXTRACT_FLAGS =
     ARCHIVE_EXTRACT_UNLINK | ARCHIVE_EXTRACT_SECURE_NODOTDOT | ARCHIVE_EXTRACT_MAC_METADATA;
-
-// Splits an entry's stored path into the components the disk writer will
-// use: empty and "." components vanish, so "/etc//x/" and "etc/x" agree.
-// Returns false when a ".." component is present; the writer refuses those
-// itself.
-bool SplitEntryPath(const char* path, std::vector<std::string>& parts)
-{
-    parts.clear();
-    const char* p = path;
-    while (*p) {
-        while (*p == '/') {
-            ++p;
-        }
-        const char* start = p;
-        while (*p && *p != '/') {
-            ++p;
-        }
-        size_t len = static_cast<size_t>(p - start);
-        if (len == 0 || (len == 1 && start[0] == '.')) {
-            continue;
-        }
-        if (len == 2 && start[0] == '.' && start[1] == '.') {
-            return false;
-        }
-        parts.emplace_back(start, len);
-    }
-    return true;
-}
-
-// The first `count` components of a split path, joined again.
-std::string JoinParts(const std::vector<std::string>& parts, size_t count)
-{
-    std::string joined;
-    for (size_t i = 0; i < count; ++i) {
-        if (i) {
-            joined += '/';
-        }
-        joined += parts[i];
-    }
-    return joined;
-}
-
-// Refuses entries that would be written through a symbolic link below the
-// target folder, whether the archive planted the link earlier or it was
-// already there. Folders proven to be real folders are remembered, so a
-// typical entry costs one set lookup for its parent folder.
-//
-// Invariant: a folder is in `known_dirs` only if all its ancestors are too.
-class SymlinkGuard {
-public:
-    explicit SymlinkGuard(const std::string& target) : target(target) {}
-
-    // True when the entry may be written. `is_dir` entries must not land on
-    // a link either, because the writer would then follow it to fix up the
-    // folder's mode. Other entries replace whatever is at their own path.
-    bool Admit(const char* stored_path, bool is_dir, std::string& link_found)
-    {
-        if (!SplitEntryPath(stored_path, parts)) {
-            return true;
-        }
-        if (parts.empty()) {
-            return true;
-        }
-        size_t checked = is_dir ? parts.size() : parts.size() - 1;
-        if (!CheckFolders(checked, link_found)) {
-            return false;
-        }
-        if (!is_dir) {
-            Forget(Join(parts.size()));
-        }
-        return true;
-    }
-
-    // Checks the folders a hard link's stored target passes through.
-    bool AdmitLinkTarget(const char* stored_target, std::string& link_found)
-    {
-        if (!SplitEntryPath(stored_target, parts) || parts.empty()) {
-            return true;
-        }
-        return CheckFolders(parts.size() - 1, link_found);
-    }
-
-private:
-    std::string Join(size_t count) const { return JoinParts(parts, count); }
-
-    // Verifies the first `count` components of `parts` as folders that are
-    // not links. A missing component is fine: the writer creates it, and
-    // so are the ones below it.
-    bool CheckFolders(size_t count, std::string& link_found)
-    {
-        if (count == 0) {
-            return true;
-        }
-        std::string deepest = Join(count);
-        if (known_dirs.count(deepest)) {
-            return true;
-        }
-        std::string prefix;
-        bool missing = false;
-        for (size_t i = 0; i < count; ++i) {
-            if (i) {
-                prefix += '/';
-            }
-            prefix += parts[i];
-            if (missing || known_dirs.count(prefix)) {
-                known_dirs.insert(prefix);
-                continue;
-            }
-            struct stat st;
-            std::string full = target + "/" + prefix;
-            if (lstat(full.c_str(), &st) != 0) {
-                missing = true;
-            } else if (S_ISLNK(st.st_mode)) {
-                link_found = full;
-                return false;
-            }
-            // A file in the way is replaced by a folder when the entry is
-            // written, so the prefix is a real folder from then on.
-            known_dirs.insert(prefix);
-        }
-        return true;
-    }
-
-    // The entry at `path` replaces what was there; anything remembered at or
-    // below it is no longer known.
-    void Forget(const std::string& path)
-    {
-        if (known_dirs.erase(path) == 0) {
-            return;
-        }
-        std::string below = path + "/";
-        for (auto it = known_dirs.begin(); it != known_dirs.end();) {
-            if (it->compare(0, below.size(), below) == 0) {
-                it = known_dirs.erase(it);
-            } else {
-                ++it;
-            }
-        }
-    }
-
-    std::string target;
-    std::unordered_set<std::string> known_dirs;
-    std::vector<std::string> parts;
-};
-
-// The outcome of one step of a pass over the package. A failure says whom it
-// blames, so that the caller knows whether the same package is worth another
-// try on a later run. Skip: an entry that is read but not written.
-enum class Step { Ok, Skip, End, PackageFault, EnvironmentFault };
 
 // errno values that describe the machine rather than the package: the same
 // package may extract once there is room, the rights are fixed or memory is
@@ -214,12 +61,6 @@ bool IsEnvironmentErrno(int err)
     default:
         return false;
     }
-}
-
-const char* EntryName(archive_entry* entry)
-{
-    const char* name = archive_entry_pathname(entry);
-    return name ? name : "";
 }
 
 // Where a failure happened, for the log when the library says nothing.
@@ -345,10 +186,12 @@ Step ReadHeader(archive* ar, const PackageReader& reader, archive_entry*& entry,
     return BlameFor(reader, ar);
 }
 
-// Reads the current entry's data to its end, as an extraction would, and
-// counts it.
-Step ReadEntryData(archive* ar, const PackageReader& reader, archive_entry* entry, int number,
-                   const ustring& source, uint64_t& bytes)
+// Hands the current entry's data to `take` block by block, to its end or to
+// the first result of the reader or of `take` that is not ARCHIVE_OK, which
+// it gives back. Every block taken is progress, even where the package
+// reading itself stands still for a while (a large file packed small).
+template <class Take>
+int ForEachDataBlock(archive* ar, ReadProgress* progress, Take take)
 {
     for (;;) {
         const void* block = nullptr;
@@ -356,173 +199,38 @@ Step ReadEntryData(archive* ar, const PackageReader& reader, archive_entry* entr
         la_int64_t offset = 0;
         int r = archive_read_data_block(ar, &block, &size, &offset);
         if (r == ARCHIVE_EOF) {
-            return Step::Ok;
+            return ARCHIVE_OK;
+        }
+        if (r == ARCHIVE_OK) {
+            r = take(block, size, offset);
         }
         if (r != ARCHIVE_OK) {
-            Logger::LogMsg(Logger::L_ERR, LOG_COMP,
-                           "[ERROR] extractor(%d): cannot read entry '%s' of '%s': %s\n", __LINE__,
-                           EntryName(entry), source.c_str(),
-                           CauseOf(reader, ar, nullptr, Where{r, number}).c_str());
-            return BlameFor(reader, ar);
+            return r;
         }
+        if (progress) {
+            progress->Moved();
+        }
+    }
+}
+
+// Reads the current entry's data to its end, as an extraction would, and
+// counts it.
+Step ReadEntryData(archive* ar, const PackageReader& reader, archive_entry* entry, int number,
+                   const ustring& source, ReadProgress* progress, uint64_t& bytes)
+{
+    const int r = ForEachDataBlock(ar, progress, [&bytes](const void*, size_t size, la_int64_t) {
         bytes += size;
+        return ARCHIVE_OK;
+    });
+    if (r != ARCHIVE_OK) {
+        Logger::LogMsg(Logger::L_ERR, LOG_COMP,
+                       "[ERROR] extractor(%d): cannot read entry '%s' of '%s': %s\n", __LINE__,
+                       EntryName(entry), source.c_str(),
+                       CauseOf(reader, ar, nullptr, Where{r, number}).c_str());
+        return BlameFor(reader, ar);
     }
+    return Step::Ok;
 }
-
-Step Refuse(archive_entry* entry, const char* why, const std::string& detail = std::string())
-{
-    Logger::LogMsg(Logger::L_ERR, LOG_COMP, "[ERROR] extractor(%d): refusing entry '%s': %s%s\n",
-                   __LINE__, EntryName(entry), why, detail.c_str());
-    return Step::PackageFault;
-}
-
-// A client copy is files, folders and links; a device or pipe in the package
-// is a mistake or an attack, never something to create in a home folder.
-Step RefuseSpecialFile(archive_entry* entry)
-{
-    switch (archive_entry_filetype(entry)) {
-    case AE_IFCHR:
-        return Refuse(entry, "it is a character device");
-    case AE_IFBLK:
-        return Refuse(entry, "it is a block device");
-    case AE_IFIFO:
-        return Refuse(entry, "it is a FIFO");
-    case AE_IFSOCK:
-        return Refuse(entry, "it is a socket");
-    default:
-        return Step::Ok;
-    }
-}
-
-// The rules every entry must pass, judged from the archive alone, so that the
-// check before an upgrade refuses exactly the entries the extraction would
-// fail on. It follows the tree the entries build, in their order: a later
-// entry may replace an earlier one, as on disk.
-class EntryRules {
-public:
-    // Ok, Skip for a folder entry that names the target itself, or a refusal
-    // (logged).
-    Step Admit(archive_entry* entry, int number)
-    {
-        const char* name = archive_entry_pathname(entry);
-        if (!name) {
-            Logger::LogMsg(Logger::L_ERR, LOG_COMP,
-                           "[ERROR] extractor(%d): archive_entry_pathname failed (entry %d)\n", __LINE__,
-                           number);
-            return Step::PackageFault;
-        }
-        if (name[0] == '\0') {
-            Logger::LogMsg(Logger::L_ERR, LOG_COMP,
-                           "[ERROR] extractor(%d): refusing entry %d: it has no name\n", __LINE__, number);
-            return Step::PackageFault;
-        }
-        Step step = RefuseSpecialFile(entry);
-        if (step != Step::Ok) {
-            return step;
-        }
-        const char* hardlink = archive_entry_hardlink(entry);
-        const bool is_dir = !hardlink && archive_entry_filetype(entry) == AE_IFDIR;
-        if ((step = CheckName(entry, name, parts)) != Step::Ok) {
-            return step;
-        }
-        if (parts.empty()) {
-            // The target itself: its mode is the launcher's choice (a folder
-            // of the user's, made by the caller), so a folder entry for it is
-            // read and passed over; anything else would replace the target,
-            // and a link there would carry every later entry elsewhere.
-            return is_dir ? Step::Skip : Refuse(entry, "it would replace the target folder");
-        }
-        if ((step = CheckFolders(entry, is_dir ? parts.size() : parts.size() - 1)) != Step::Ok) {
-            return step;
-        }
-        const std::string path = JoinParts(parts, parts.size());
-        if (hardlink && (step = CheckHardLinkTarget(entry, hardlink)) != Step::Ok) {
-            return step;
-        }
-        auto it = tree.find(path);
-        if (!is_dir && it != tree.end() && it->second == Folder && HoldsAnything(path)) {
-            return Refuse(entry, "it would replace the folder it names, which is not empty");
-        }
-        Kind kind = is_dir ? Folder : archive_entry_filetype(entry) == AE_IFLNK && !hardlink ? Link : File;
-        tree[path] = kind;
-        return Step::Ok;
-    }
-
-private:
-    enum Kind { Folder, Link, File };
-
-    static Step CheckName(archive_entry* entry, const char* name, std::vector<std::string>& split)
-    {
-        if (!SplitEntryPath(name, split)) {
-            return Refuse(entry, "it leaves the target folder through \"..\"");
-        }
-        for (const std::string& part : split) {
-            if (part.size() > NAME_MAX) {
-                return Refuse(entry, "a name in it is longer than the file system allows");
-            }
-        }
-        return Step::Ok;
-    }
-
-    // The first `count` components must be folders, never links. A file in
-    // the way is replaced by a folder, as the writer does.
-    Step CheckFolders(archive_entry* entry, size_t count)
-    {
-        std::string prefix;
-        for (size_t i = 0; i < count; ++i) {
-            if (i) {
-                prefix += '/';
-            }
-            prefix += parts[i];
-            auto it = tree.find(prefix);
-            if (it == tree.end() || it->second == File) {
-                tree[prefix] = Folder;
-            } else if (it->second == Link) {
-                return Refuse(entry, "it passes through the symbolic link ", "'" + prefix + "'");
-            }
-        }
-        return Step::Ok;
-    }
-
-    // A hard link needs an earlier file of the package to link to, reached
-    // through folders only.
-    Step CheckHardLinkTarget(archive_entry* entry, const char* hardlink)
-    {
-        std::vector<std::string> target_parts;
-        Step step = CheckName(entry, hardlink, target_parts);
-        if (step != Step::Ok) {
-            return step;
-        }
-        std::string prefix;
-        for (size_t i = 0; i < target_parts.size(); ++i) {
-            prefix += (i ? "/" : "") + target_parts[i];
-            auto it = tree.find(prefix);
-            const bool last = i + 1 == target_parts.size();
-            if (it != tree.end() && it->second == Link && !last) {
-                return Refuse(entry, "it passes through the symbolic link ", "'" + prefix + "'");
-            }
-            if (it == tree.end() || (last && it->second == Folder)) {
-                return Refuse(entry, "its link target is no earlier file of the package: ",
-                              "'" + std::string(hardlink) + "'");
-            }
-        }
-        return target_parts.empty() ? Refuse(entry, "its link target is the target folder") : Step::Ok;
-    }
-
-    bool HoldsAnything(const std::string& folder) const
-    {
-        const std::string below = folder + "/";
-        for (const auto& item : tree) {
-            if (item.first.compare(0, below.size(), below) == 0) {
-                return true;
-            }
-        }
-        return false;
-    }
-
-    std::unordered_map<std::string, Kind> tree;
-    std::vector<std::string> parts;
-};
 
 // Moves each entry below the target folder, after making sure that it does
 // not get there through a symbolic link on disk.
@@ -558,89 +266,6 @@ private:
     std::string full_link;
 };
 
-// Opens the folder `relative` below the open folder `top`, one component at
-// a time and never through a link; -1 when that is not possible.
-int OpenFolderBelow(int top, const std::vector<std::string>& parts)
-{
-    int fd = fcntl(top, F_DUPFD_CLOEXEC, 0);
-    for (const std::string& part : parts) {
-        if (fd < 0) {
-            return -1;
-        }
-        int next = openat(fd, part.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-        close(fd);
-        fd = next;
-    }
-    return fd;
-}
-
-// Gives every folder the mode of its last entry in the package, wherever
-// that entry stands: the writer sets a folder's mode only when it creates the
-// folder, so a folder whose entry comes after its contents, or that appears
-// twice, would keep the mode it happened to get first. As for files, the
-// user's umask applies, and set-id and sticky bits are not taken.
-class FolderModes {
-public:
-    explicit FolderModes(mode_t umask_bits) : umask_bits(umask_bits) {}
-
-    void Remember(archive_entry* entry)
-    {
-        if (archive_entry_hardlink(entry) || archive_entry_filetype(entry) != AE_IFDIR) {
-            return;
-        }
-        std::vector<std::string> parts;
-        if (SplitEntryPath(EntryName(entry), parts) && !parts.empty()) {
-            modes[parts] = (archive_entry_perm(entry) & 0777) & ~umask_bits;
-        }
-    }
-
-    // Deepest folders first, so that a parent made read-only or unsearchable
-    // does not keep its children from getting theirs. 0, or -1 (logged).
-    int Apply(const std::string& target) const
-    {
-        std::vector<std::pair<std::vector<std::string>, mode_t>> order(modes.begin(), modes.end());
-        std::stable_sort(order.begin(), order.end(), [](const auto& a, const auto& b) {
-            return a.first.size() > b.first.size();
-        });
-        int top = open(target.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (top < 0) {
-            return Failed(target, errno);
-        }
-        int result = 0;
-        for (const auto& item : order) {
-            int fd = OpenFolderBelow(top, item.first);
-            if (fd < 0) {
-                // Replaced by a later entry that is not a folder.
-                if (errno == ENOTDIR || errno == ELOOP || errno == ENOENT) {
-                    continue;
-                }
-                result = Failed(target + "/" + JoinParts(item.first, item.first.size()), errno);
-                break;
-            }
-            const int r = fchmod(fd, item.second);
-            const int err = errno;
-            close(fd);
-            if (r != 0) {
-                result = Failed(target + "/" + JoinParts(item.first, item.first.size()), err);
-                break;
-            }
-        }
-        close(top);
-        return result;
-    }
-
-private:
-    static int Failed(const std::string& path, int err)
-    {
-        Logger::LogMsg(Logger::L_ERR, LOG_COMP, "[ERROR] extractor(%d): cannot set the mode of '%s': %s\n",
-                       __LINE__, path.c_str(), strerror(err));
-        return -1;
-    }
-
-    const mode_t umask_bits;
-    std::map<std::vector<std::string>, mode_t> modes;
-};
-
 mode_t CurrentUmask()
 {
     // There is no call that only reads it; libarchive's writer does the same.
@@ -649,9 +274,41 @@ mode_t CurrentUmask()
     return bits;
 }
 
-Step WriteEntry(archive* ar, archive* aw, const PackageReader& reader, archive_entry* entry, int number)
+// The writer's error becomes the reader's, where ArchiveCause and BlameFor
+// look first, as archive_read_extract2 does.
+void TakeWriterError(archive* ar, archive* aw)
 {
-    int r = archive_read_extract2(ar, entry, aw);
+    const char* text = archive_error_string(aw);
+    archive_set_error(ar, archive_errno(aw), "%s", text ? text : "");
+}
+
+// The entry's data from the reader to the writer. libarchive's result,
+// worse than ARCHIVE_WARN only for the reading.
+int CopyData(archive* ar, archive* aw, ReadProgress* progress)
+{
+    return ForEachDataBlock(ar, progress, [ar, aw](const void* block, size_t size, la_int64_t offset) {
+        const int r = static_cast<int>(archive_write_data_block(aw, block, size, offset));
+        if (r >= ARCHIVE_OK) {
+            return ARCHIVE_OK;
+        }
+        TakeWriterError(ar, aw);
+        return std::max(r, ARCHIVE_WARN);
+    });
+}
+
+// Writes the entry as archive_read_extract2 would, with its data only where
+// EntryHasData finds any, so that what the extraction reads is what the
+// check has read.
+Step WriteEntry(archive* ar, archive* aw, const PackageReader& reader, archive_entry* entry, int number,
+                ReadProgress* progress)
+{
+    int r = archive_write_header(aw, entry);
+    if (r != ARCHIVE_OK) {
+        TakeWriterError(ar, aw);
+        r = std::max(r, ARCHIVE_WARN);
+    } else if (EntryHasData(entry)) {
+        r = CopyData(ar, aw, progress);
+    }
     if (r != ARCHIVE_OK) {
         Logger::LogMsg(Logger::L_ERR, LOG_COMP,
                        "[ERROR] extractor(%d): archive_read_extract2 failed: '%s' (entry '%s')\n", __LINE__,
@@ -767,11 +424,13 @@ int Extractor::ScanPackage(ScanResult& result, bool hash)
     archive_entry* entry = nullptr;
     while (step == Step::Ok && (step = ReadHeader(ar, reader, entry, entries + 1)) == Step::Ok) {
         step = rules.Admit(entry, entries + 1);
-        if (step != Step::Ok && step != Step::Skip) {
-            break;
+        if (step == Step::Skip) {
+            step = Step::Ok;
         }
         uint64_t bytes = 0;
-        step = ReadEntryData(ar, reader, entry, entries + 1, source, bytes);
+        if (step == Step::Ok && EntryHasData(entry)) {
+            step = ReadEntryData(ar, reader, entry, entries + 1, source, progress, bytes);
+        }
         if (step != Step::Ok) {
             break;
         }
@@ -896,7 +555,7 @@ int Extractor::ExtractEntries(int total)
             step = placer.Place(entry);
         }
         if (step == Step::Ok) {
-            step = WriteEntry(ar, aw, reader, entry, done + 1);
+            step = WriteEntry(ar, aw, reader, entry, done + 1, progress);
         }
         if (step == Step::Skip) {
             step = Step::Ok;
@@ -924,33 +583,4 @@ int Extractor::ExtractEntries(int total)
     }
     package_at_fault = step == Step::PackageFault;
     return step == Step::End ? 0 : -1;
-}
-
-int Extractor::copy_data(archive* ar, archive* aw)
-{
-    if (!ar || !aw) {
-        Logger::LogMsg(Logger::L_ERR, LOG_COMP, "[ERROR] extractor(%d): Invalid Argument\n", __LINE__);
-        return -1;
-    }
-    for (;;) {
-        const void* buff = nullptr;
-        size_t size = 0;
-        la_int64_t offset = 0;
-        int r = archive_read_data_block(ar, &buff, &size, &offset);
-        if (r == ARCHIVE_EOF) {
-            return 0;
-        }
-        if (r != ARCHIVE_OK) {
-            Logger::LogMsg(Logger::L_ERR, LOG_COMP,
-                           "[ERROR] extractor(%d): archive_read_data_block failed: '%s'\n", __LINE__,
-                           ArchiveCause(ar, nullptr, Where{r, 0}).c_str());
-            return -1;
-        }
-        if (archive_write_data_block(aw, buff, size, offset) != 0) {
-            Logger::LogMsg(Logger::L_ERR, LOG_COMP,
-                           "[ERROR] extractor(%d): archive_write_data_block failed: '%s'\n", __LINE__,
-                           ArchiveCause(aw, nullptr, Where{ARCHIVE_FATAL, 0}).c_str());
-            return -1;
-        }
-    }
 }

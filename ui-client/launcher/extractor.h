@@ -57,9 +57,10 @@ public:
     void SetSourceFd(int fd);
     void SetProgress(ExtractProgress* sink);
 
-    // Reads the whole package: every entry's header and data, the trailer of
-    // every gzip member and, with `hash`, the SHA-256 of the file (there is
-    // no point without a checksum to compare with). Refuses every entry that
+    // Reads the whole package: every entry's header, the data Extract would
+    // write (files' and hard links', see EntryHasData), the trailer of every
+    // gzip member and, with `hash`, the SHA-256 of the file (there is no
+    // point without a checksum to compare with). Refuses every entry that
     // Extract would refuse. 0, or -1 when the package cannot be opened or
     // read, is damaged, holds a refused entry, or a trailer does not match.
     // Needs the source only.
@@ -84,7 +85,6 @@ public:
 private:
     int ScanPackage(ScanResult& result, bool hash);
     int ExtractEntries(int total);
-    int copy_data(archive* ar, archive* aw);
 
     ustring target;
     ustring source;

@@ -6,24 +6,24 @@
 #include <climits>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <map>
 #include <string>
 #include <vector>
 #include <fcntl.h>
-#include <grp.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include "log.h"
+#include "unprivileged.h"
 
 namespace fs = std::filesystem;
+using testsupport::GiveToNobody;
+using testsupport::kNobody;
+using testsupport::RunAsNobody;
+using testsupport::RunUnprivileged;
 
 namespace {
-
-const uid_t kNobody = 65534;
 
 std::string MakeTempDir(std::string parent)
 {
@@ -40,40 +40,6 @@ std::string ReadFile(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-// Runs `body` in a child that has dropped root, and returns its exit code
-// (or -1 if it did not exit normally). Root ignores permission bits, so this
-// is the only way to reach the permission-denied paths.
-int RunAsNobody(const std::function<int()>& body)
-{
-    pid_t pid = fork();
-    if (pid == 0) {
-        if (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0)
-            _exit(99);
-        _exit(body());
-    }
-    int status = 0;
-    if (pid < 0 || waitpid(pid, &status, 0) != pid || !WIFEXITED(status)) return -1;
-    return WEXITSTATUS(status);
-}
-
-// Runs `body` as a user whose folder modes bind: in the test itself, or, for
-// root, in a child as nobody. The exit code either way.
-int RunUnprivileged(const std::function<int()>& body)
-{
-    return geteuid() == 0 ? RunAsNobody(body) : body();
-}
-
-// Hands `path` and everything below it to nobody when we are root, so that
-// RunUnprivileged removes its own tree, as a user would. Links themselves
-// change hands; what they point at does not.
-void GiveToNobody(const std::string& path)
-{
-    if (geteuid() != 0) return;
-    EXPECT_EQ(0, lchown(path.c_str(), kNobody, kNobody)) << path;
-    for (const auto& e : fs::recursive_directory_iterator(path))
-        EXPECT_EQ(0, lchown(e.path().c_str(), kNobody, kNobody)) << e.path();
 }
 
 // Every test works in its own folder below /tmp (ext4), with a sibling on

@@ -13,11 +13,13 @@
 #include "adapter.h"
 #include "archive_builder.h"
 #include "extractor.h"
+#include "file/file-op.h"
 #include "log_capture.h"
 #include "process.h"
 #include "temp_dir.h"
 #include "texts/strtab.h"
 #include "tree_snapshot.h"
+#include "unprivileged.h"
 
 using namespace testsupport;
 
@@ -254,6 +256,30 @@ TEST_F(ExtractorTest, ScanHashesTheWholeFileAndCountsItsEntries)
     }
 }
 
+// A file that packs small is read for long while the package hardly moves:
+// the check and the extraction report every block they inflate or write, so
+// that the watch over the reading tells a slow one from a stuck one.
+TEST_F(ExtractorTest, LargeEntriesReportProgressAsTheyAreRead)
+{
+    struct Counter : ExtractProgress {
+        void Moved() override { ++moved; }
+        void EntryDone(int, int) override {}
+        int moved = 0;
+    } counter;
+    const size_t mib = 8;
+    ASSERT_TRUE(
+        ArchiveBuilder().File("zeros", std::string(mib << 20, '\0')).Write(package, ArchiveBuilder::TarGz));
+    Extractor::ScanResult scan;
+    Fresh().SetProgress(&counter);
+    ASSERT_EQ(extractor.Scan(scan), 0);
+    const int scanned = counter.moved;
+    extractor.SetKnownTotal(scan.entries);
+    ASSERT_EQ(extractor.Extract(), 0);
+    // At least once for every MiB, in either reading.
+    EXPECT_GE(scanned, int(mib));
+    EXPECT_GE(counter.moved - scanned, int(mib));
+}
+
 TEST_F(ExtractorTest, GzipTrailerThatDoesNotMatchIsThePackagesFault)
 {
     // Only the stored CRC-32 or length changes; the deflate data stays intact,
@@ -323,11 +349,12 @@ TEST_F(ExtractorTest, FailuresNameTheirCauseAndWhomTheyBlame)
 
 // The check before an upgrade must accept exactly what the extraction
 // installs, and find damaged entry data before anything is written: it reads
-// every entry's data, seekable where the format needs it.
+// the data of every entry that has some, seekable where the format needs it.
 TEST_F(ExtractorTest, ScanAcceptsExactlyWhatExtractInstalls)
 {
     const ArchiveBuilder builder =
         ArchiveBuilder().Dir("bin").File("bin/client", Noise(200000), 0755).File("INFO", "[Version]\n");
+    auto as_written = [](std::string bytes) { return bytes; };
     auto flip_middle = [](std::string bytes) {
         bytes[bytes.size() / 2] ^= 0x20;
         return bytes;
@@ -339,7 +366,9 @@ TEST_F(ExtractorTest, ScanAcceptsExactlyWhatExtractInstalls)
         int result;
         const char* log;
     } cases[] = {
-        {"7z", ArchiveBuilder::SevenZip, [](std::string b) { return b; }, 0, nullptr},
+        {"7z", ArchiveBuilder::SevenZip, as_written, 0, nullptr},
+        {"rar5 with a folder entry, which has no data to read", ArchiveBuilder::Rar5Stored, as_written, 0,
+         nullptr},
         {"zip behind a stub", ArchiveBuilder::Zip, [](std::string b) { return std::string(4096, 'M') + b; }, 0,
          nullptr},
         {"gzip with bytes after its last member", ArchiveBuilder::TarGz,
@@ -395,11 +424,15 @@ TEST_F(ExtractorTest, NamesAreTheSameUnderEveryLocale)
 }
 
 // A folder has the mode of its last entry, wherever that stands, as
-// `bsdtar -xp` gives it (under the umask); the copy's top folder keeps the
-// mode its maker gave it. An entry without a name is malformed.
+// `bsdtar -xp` gives it (under the umask) to the user who runs it, also where
+// that closes the folder to its owner; the copy's top folder keeps the mode
+// its maker gave it, and the copy stays removable. An entry without a name is
+// malformed.
 TEST_F(ExtractorTest, FoldersTakeTheModeOfTheirLastEntry)
 {
     const mode_t saved_umask = umask(022);
+    const ArchiveBuilder closed =
+        ArchiveBuilder().Dir("dir2", 0142).Dir("dir2/dir3a", 0000).File("dir2/dir3a/f", "1");
     struct Case {
         const char* name;
         ArchiveBuilder package;
@@ -411,16 +444,28 @@ TEST_F(ExtractorTest, FoldersTakeTheModeOfTheirLastEntry)
         {"read-only, with contents", ArchiveBuilder().Dir("d", 0555).File("d/f", "1"), "d", 0555},
         {"under the umask", ArchiveBuilder().Dir("d", 0777).File("d/e/f", "1").Dir("d/e", 0500), "d", 0755},
         {"the top folder", ArchiveBuilder().Dir(".", 0700).File("f", "1"), "", 0711},
+        {"closed to its owner, inside a folder closed but for searching", closed, "dir2/dir3a", 0000},
+        {"closed but for searching, holding a closed folder", closed, "dir2", 0140},
     };
+    // In a home of the user's own, so that the user can remove the copy too.
+    const std::string home = tmp.Path("home");
+    target = home + "/copy";
+    ASSERT_EQ(chmod(tmp.Path().c_str(), 0711), 0);
+    ASSERT_TRUE(MakeDirs(home));
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         RemoveTree(target);
         ASSERT_EQ(mkdir(target.c_str(), 0711), 0);
         ASSERT_EQ(chmod(target.c_str(), 0711), 0);
-        EXPECT_EQ(Extract(c.package, ArchiveBuilder::TarGz), 0);
+        GiveToNobody(home);
+        ASSERT_TRUE(c.package.Write(package, ArchiveBuilder::TarGz));
+        EXPECT_EQ(RunUnprivileged([this] { return Fresh().Extract(); }), 0);
         struct stat st;
         ASSERT_EQ(stat((target + "/" + c.folder).c_str(), &st), 0);
         EXPECT_EQ(st.st_mode & 07777, c.mode);
+        const ustring copy = target.c_str();
+        EXPECT_EQ(RunUnprivileged([&copy] { return -FSRemove(copy); }), 0);
+        EXPECT_FALSE(PathExists(target));
     }
     EXPECT_EQ(Extract(ArchiveBuilder().File("a", "a").File("", "x"), ArchiveBuilder::TarGz), -1);
     EXPECT_TRUE(extractor.PackageAtFault());

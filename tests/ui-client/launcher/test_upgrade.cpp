@@ -638,7 +638,7 @@ TEST_F(UpgradeTest, ReadingThatMakesNoProgressIsStoppedAndTheClientStarted)
         {"a slow disk, zip", ArchiveBuilder::Zip, "0", "slow:1100", slow, nullptr, true, false},
         {"a slow disk, 7z", ArchiveBuilder::SevenZip, "0", "slow:1100", slow, nullptr, true, false},
         {"a stopped session", ArchiveBuilder::TarGz, "0", "slow:300",
-         "setsid " + slow + " & sleep 0.5; kill -STOP -- -$!; sleep 5; kill -CONT -- -$!; wait $!", nullptr,
+         "setsid " + hung + " & sleep 0.5; kill -STOP -$!; sleep 5; kill -CONT -$!; wait $!", nullptr,
          true, false},
     };
     for (const Case& c : cases) {
@@ -769,6 +769,7 @@ TEST_F(UpgradeTest, AFailedUpgradeAfterAPowerCutRestoresTheLastWholeCopy)
                 RemoveTree(tree + "/package.rejected");
             }
             InstallCopy(1200);
+            RemoveTree(app + "_tmp");
             const auto whole = SnapshotTree(app);
             ASSERT_EQ(rename(app.c_str(), (app + "_tmp").c_str()), 0);
             for (const char* file : {"/INFO", "/bin/skylet-backup-ui", "/package/start-stop"}) {
