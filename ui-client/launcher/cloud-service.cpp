@@ -684,21 +684,21 @@ int Service::CheckRoomFor(uint64_t bytes, uint64_t files)
         LimitByQuotas(fd, room);
         close(fd);
     }
-    if (bytes > room.bytes) {
-        Logger::LogMsg(Logger::L_WARNING, LOG_COMP,
-                       "[WARNING] cloud-service(%d): not enough room for the new copy in '%s': it needs "
-                       "%llu bytes, %llu are %s; the copy is left as it is\n",
-                       __LINE__, folder.c_str(), static_cast<unsigned long long>(bytes),
-                       static_cast<unsigned long long>(room.bytes), room.bytes_limit);
-        return -1;
-    }
-    if (files > room.files) {
-        Logger::LogMsg(Logger::L_WARNING, LOG_COMP,
-                       "[WARNING] cloud-service(%d): not enough room for the new copy in '%s': it needs "
-                       "%llu files and folders, %llu are %s; the copy is left as it is\n",
-                       __LINE__, folder.c_str(), static_cast<unsigned long long>(files),
-                       static_cast<unsigned long long>(room.files), room.files_limit);
-        return -1;
+    const struct {
+        uint64_t needed, left;
+        const char* what;
+        const char* limit;
+    } kinds[] = {{bytes, room.bytes, "bytes", room.bytes_limit},
+                 {files, room.files, "files and folders", room.files_limit}};
+    for (const auto& kind : kinds) {
+        if (kind.needed > kind.left) {
+            Logger::LogMsg(Logger::L_WARNING, LOG_COMP,
+                           "[WARNING] cloud-service(%d): not enough room for the new copy in '%s': it needs "
+                           "%llu %s, %llu are %s; the copy is left as it is\n",
+                           __LINE__, folder.c_str(), static_cast<unsigned long long>(kind.needed), kind.what,
+                           static_cast<unsigned long long>(kind.left), kind.limit);
+            return -1;
+        }
     }
     return 0;
 }
