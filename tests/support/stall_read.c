@@ -28,6 +28,7 @@
 #include <dlfcn.h>
 #include <errno.h>
 #include <fcntl.h>
+#include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
 #include <sys/stat.h>
@@ -145,46 +146,33 @@ static void stall_if_asked(int fd)
 static void log_call(const char *what, const char *path)
 {
     const char *log = getenv("SKYLET_CALL_LOG");
-    char line[4200];
-    size_t n = strlen(what);
-    int fd;
+    int saved_errno = errno;
+    int fd = log ? open(log, O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644) : -1;
 
-    if (!log || n + strlen(path) + 2 > sizeof(line))
-        return;
-    memcpy(line, what, n);
-    memcpy(line + n, path, strlen(path));
-    n += strlen(path);
-    line[n++] = '\n';
-    fd = open(log, O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
     if (fd >= 0) {
-        (void)!write(fd, line, n);
+        dprintf(fd, "%s%s\n", what, path);
         close(fd);
     }
+    errno = saved_errno;
 }
 
 int syncfs(int fd)
 {
     static int (*real)(int);
-    int saved_errno;
 
     if (!real)
         real = (int (*)(int))dlsym(RTLD_NEXT, "syncfs");
-    saved_errno = errno;
     log_call("syncfs", "");
-    errno = saved_errno;
     return real(fd);
 }
 
 int rmdir(const char *path)
 {
     static int (*real)(const char *);
-    int saved_errno;
 
     if (!real)
         real = (int (*)(const char *))dlsym(RTLD_NEXT, "rmdir");
-    saved_errno = errno;
     log_call("rmdir ", path);
-    errno = saved_errno;
     return real(path);
 }
 
