@@ -66,6 +66,11 @@ public:
     };
     static Setup CurrentSetup();
 
+    // Entries of a log file at L_WARNING and above are also copied to the
+    // system log (identifier "skylet-launcher"), unless the level file says
+    // "system_log=0". Its socket is "/dev/log"; a test names its own here.
+    static void SetSystemLogSocket(const ustring& path);
+
     static void LogMsg(Logger::Level level, const ustring& comp, const char* fmt, ...)
         __attribute__((format(printf, 3, 4)));
     static void LogMsg2(Logger::Level level, const ustring& comp, const char* fmt, va_list args)
@@ -100,6 +105,7 @@ private:
     static uint64_t* log_rotated_count_shared;
     static uint64_t log_rotated_count_private;
     static bool log_initialized;
+    static bool system_log_mirror;
 };
 
 // Plain-C entry point for code that has no ustring.

@@ -15,10 +15,13 @@
 #include <unistd.h>
 
 #include "config.h"
+#include "system-log.h"
 
 namespace {
 
 const char* const kDefaultComponent = "default_component";
+// The level file's key that turns the system log's copy off with 0.
+const char* const kSystemLogKey = "system_log";
 const int kRotateThreshold = 1048576;
 
 // Numbered file i of the rotation: "<log path>_<i>". Built as a std::string
@@ -278,6 +281,7 @@ pthread_mutex_t* Logger::log_lock = nullptr;
 uint64_t* Logger::log_rotated_count_shared = nullptr;
 uint64_t Logger::log_rotated_count_private = 0;
 bool Logger::log_initialized = true;
+bool Logger::system_log_mirror = true;
 
 int Logger::Initialize(Logger::Type type, const ustring& new_log_path, const ustring& level_path,
                        int new_rotate_cnt)
@@ -344,11 +348,13 @@ bool Logger::Prepare(const ustring& level_path)
 
     log_level[ustring(kDefaultComponent)] = L_WARNING;
 
+    system_log_mirror = true;
     if (!level_path.empty()) {
         Config levels;
         levels.read(level_path);
         for (auto& entry : levels)
             log_level[entry.first] = levels.get_int(entry.first);
+        system_log_mirror = levels[kSystemLogKey].empty() || levels.get_int(kSystemLogKey) != 0;
     }
     return true;
 }
@@ -365,6 +371,14 @@ void Logger::Start(Logger::Type type, FILE* old_fp, const ustring& level_path)
     *log_rotated_count_shared = 0;
     log_rotated_count_private = 0;
     log_initialized = true;
+}
+
+void Logger::SetSystemLogSocket(const ustring& path)
+{
+    InitializeLock();
+    Lock();
+    systemlog::SetSocketPath(path.c_str());
+    Unlock();
 }
 
 Logger::Setup Logger::CurrentSetup()
@@ -432,7 +446,13 @@ void Logger::LogMsg2(Logger::Level level, const ustring& comp, const char* fmt, 
         *log_size = 0;
     }
 
+    va_list copy;
+    va_copy(copy, args);
     const int written = WriteToDestination(log_type, log_fp, fmt, args);
+    // What the log file says of failures, the system log says too.
+    if (log_type == FILE_LOGGER && system_log_mirror && level <= L_WARNING)
+        systemlog::Send(level, fmt, copy);
+    va_end(copy);
 
     if (log_type == FILE_LOGGER && log_size != nullptr && written >= 0 && *log_size >= 0) {
         *log_size = written > INT_MAX - *log_size ? kRotateThreshold + 1 : *log_size + written;

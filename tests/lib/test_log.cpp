@@ -10,6 +10,8 @@
 #include <sstream>
 #include <string>
 #include <sys/mount.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
@@ -163,6 +165,41 @@ TEST_F(LoggerTest, OversizedLogOfEarlierRunsIsRotatedAtFirstEntry)
         const std::vector<std::string> lines = Lines(log_path);
         ASSERT_EQ(lines.size(), 1u) << size;
         EXPECT_TRUE(std::regex_match(lines[0], std::regex(kStamp + std::string("first entry"))));
+    }
+}
+
+// Warnings and errors of the log file also reach the system log, at their
+// priority, under the launcher's name; lower levels, "system_log=0" and a
+// missing or overfull system log leave it without, and never hold up the log.
+TEST_F(LoggerTest, WarningsAndErrorsAreCopiedToTheSystemLog)
+{
+    const int system_log = socket(AF_UNIX, SOCK_DGRAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    struct sockaddr_un address = {AF_UNIX, {}};
+    (dir + "/log").copy(address.sun_path, sizeof(address.sun_path) - 1);
+    ASSERT_EQ(bind(system_log, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
+    const struct {
+        const char* levels;
+        Logger::Level level;
+        int entries;
+        const char *socket, *heard;
+    } cases[] = {{"", Logger::L_ERR, 1, "/log", "<11>"}, {"", Logger::L_WARNING, 1, "/log", "<12>"},
+                 {"t=7\n", Logger::L_NOTICE, 1, "/log", ""}, {"system_log=0\n", Logger::L_ERR, 1, "/log", ""},
+                 {"", Logger::L_ERR, 1, "/none", ""}, {"", Logger::L_ERR, 5000, "/log", "<11>"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.levels) + c.socket + std::to_string(c.level) + "x" + std::to_string(c.entries));
+        remove(log_path.c_str());
+        Start(c.levels);
+        Logger::SetSystemLogSocket((dir + c.socket).c_str());
+        for (int i = 0; i < c.entries; ++i)
+            Logger::LogMsg(c.level, "t", "[X] t(%d): entry\n", i);
+        EXPECT_EQ(Lines(log_path).size(), static_cast<size_t>(c.entries));
+        char entry[512] = {};
+        const bool heard = recv(system_log, entry, sizeof(entry) - 1, 0) > 0 &&
+                           std::regex_match(entry, std::regex(std::string(c.heard) + "[A-Z][a-z]{2} [ 0-9]{2} "
+                                                              "[0-9:]{8} skylet-launcher\\[[0-9]+\\]: \\[X\\] t\\(0\\): entry"));
+        EXPECT_EQ(heard, *c.heard != '\0') << entry;
+        while (recv(system_log, entry, sizeof(entry), 0) > 0) {
+        }
     }
 }
 

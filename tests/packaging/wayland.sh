@@ -2,7 +2,8 @@
 # The installed launcher on a Wayland desktop: under a headless Weston it
 # upgrades an older copy whose client has to be killed, exits 0, starts the
 # new client, and Qt's Wayland platform finds every plug-in it looks for (no
-# qt.qpa warning). A screenshot of the dialog is saved when Weston can take
+# qt.qpa warning), and its window has the desktop entry's name as its
+# application id. A screenshot of the dialog is saved when Weston can take
 # one (SKYLET_SHOT_DIR, default the test's build folder): the headless
 # backend draws nothing with its default renderer, so it runs with pixman.
 . "$(dirname "$0")/lib.sh"
@@ -28,7 +29,7 @@ fi
 stubborn_old_copy "$home"
 on_exit "stop_sample_client '$home'"
 env -i PATH="$PATH" HOME="$home" XDG_RUNTIME_DIR="$runtime" LANG=C.UTF-8 \
-    QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY="$socket" \
+    QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY="$socket" WAYLAND_DEBUG=client \
     "$root/bin/skylet-launcher" >"$scratch/launcher.out" 2>"$scratch/launcher.err" &
 launcher_pid=$!
 
@@ -45,10 +46,12 @@ fi
 
 rc=0
 wait "$launcher_pid" || rc=$?
-echo "--- launcher standard error:"
-cat "$scratch/launcher.err"
+echo "--- launcher standard error, without the protocol trace:"
+grep -v '^\[ *[0-9.]*\] ' "$scratch/launcher.err" || true
 [ "$rc" -eq 0 ] || fail "the launcher exited with $rc"
 ! grep -q 'qt\.qpa' "$scratch/launcher.err" || fail "Qt's Wayland platform warned (see above)"
+# The compositor knows the window by the desktop entry's name.
+grep -q 'set_app_id("skylet-backup")' "$scratch/launcher.err" || fail "the window's application id is not skylet-backup"
 [ "$(installed_build "$home")" = "$(sample_build)" ] || fail "the copy was not upgraded"
 grep -q '): done' "$home/.SkyletBackup/log/launcher.log" || fail "the log has no finished run"
 # The new copy's client runs (it rewrote the pid file).

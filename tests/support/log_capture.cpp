@@ -7,7 +7,9 @@
 namespace testsupport {
 
 const char* const kAllComponentsDebug =
-    "launcher_debug=7\nservice_debug=7\nextractor_debug=7\nfile_op_debug=7\n";
+    "launcher_debug=7\nservice_debug=7\nextractor_debug=7\nfile_op_debug=7\n"
+    // Test runs stay out of the machine's system log.
+    "system_log=0\n";
 
 LogCapture::LogCapture(const std::string& dir) : log_path(dir + "/capture.log")
 {

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QFont>
 #include <QIcon>
+#include <QProgressBar>
 
 #include "adapter.h"
 #include "cloud-service.h"
@@ -31,12 +32,25 @@ ProcessingProgressDialog::ProcessingProgressDialog()
     setWindowFlags(Qt::WindowTitleHint | Qt::WindowSystemMenuHint);
     setValue(0);
     setRange(0, 100);
-    setLabelText(StrTable::LoadStr(StrTable::desc_skyl_env_preparing));
+    setAccessibleName(StrTable::LoadStr(StrTable::app_name));
+    if (QProgressBar* bar = findChild<QProgressBar*>())
+        bar->setAccessibleName(StrTable::LoadStr(StrTable::main_queue_column_progress));
+    ShowText(StrTable::LoadStr(StrTable::desc_skyl_env_preparing));
     setFont(font);
     setFixedWidth(400);
     setModal(true);
     setWindowModality(Qt::WindowModal);
     setStyleSheet(" QProgressDialog { background-color: WhiteSmoke; \n  vertical-align: middle } ");
+}
+
+void ProcessingProgressDialog::ShowText(const QString& text)
+{
+    // The label tells the accessibility bus of its new text itself; the
+    // descriptions tell theirs as they change.
+    setLabelText(text);
+    setAccessibleDescription(text);
+    if (QProgressBar* bar = findChild<QProgressBar*>())
+        bar->setAccessibleDescription(text);
 }
 
 void HandlerThread::run()
@@ -191,7 +205,7 @@ void Launcher::UpdateProgress(int total, int steps)
 
 void Launcher::SetLabelText(const QString& label)
 {
-    EnsureDialog()->setLabelText(label);
+    EnsureDialog()->ShowText(label);
 }
 
 void Launcher::ShowMsgBox()

@@ -24,10 +24,15 @@ class Service;
 
 // The small modal dialog shown while the user's copy is replaced. All of its
 // appearance is fixed here.
+// A screen reader hears it as the program's dialog, saying what is under
+// way, with a progress bar named as such.
 class ProcessingProgressDialog : public QProgressDialog {
     Q_OBJECT
 public:
     ProcessingProgressDialog();
+
+    // The text, also as what the dialog and its bar describe.
+    void ShowText(const QString& text);
 };
 
 // A thread that only runs its event loop, so that queued calls reach the

@@ -36,6 +36,8 @@ static bool namesPlatform(const QByteArray& platforms, const char* name);
 // ssh, or from a session script that runs before the display is up. It is
 // installed with the other platform plug-ins.
 static const char kHeadlessPlatform[] = "offscreen";
+// The name of the installed desktop entries (skylet-backup.desktop).
+static const char kDesktopEntry[] = "skylet-backup";
 
 int main(int argc, char** argv)
 {
@@ -69,6 +71,12 @@ int main(int argc, char** argv)
     qt_argv.push_back(platforms.data());
     int qt_argc = static_cast<int>(qt_argv.size());
     qt_argv.push_back(nullptr);
+    // Shells tell whose window the dialog is by the desktop entry's name: the
+    // window class on X11 (the application name) and the application id on
+    // Wayland (the desktop file name). The single-instance guard goes by the
+    // executable's path, not by this name.
+    QCoreApplication::setApplicationName(kDesktopEntry);
+    QGuiApplication::setDesktopFileName(kDesktopEntry);
     QtSingleApplication app(qt_argc, qt_argv.data(), true);
 
     // Before the instance check, so that a second launcher can say why it

@@ -1,5 +1,6 @@
 // The controller, the progress dialog and the worker, in process, with a
 // scripted service in place of the real one.
+#include <QAccessible>
 #include <QApplication>
 #include <QEvent>
 #include <QLabel>
@@ -10,9 +11,11 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <map>
 #include <memory>
 #include <string>
 #include <thread>
+#include <tuple>
 #include <vector>
 
 #include "adapter.h"
@@ -195,6 +198,46 @@ TEST(ProcessingProgressDialogTest, AppearanceIsFixedByTheConstructor)
     EXPECT_EQ(dialog.font().family(), QString("Arial"));
     EXPECT_FALSE(dialog.font().italic());
     EXPECT_FALSE(dialog.isVisible());
+}
+
+// What a screen reader hears of the shown dialog: the program's dialog that
+// says what is under way, its text, and a progress bar named as one; where
+// Qt's bridge to the accessibility bus is up (SKYLET_ACCESSIBILITY_BUS), a
+// new text reaches the bus as changes.
+TEST(ProcessingProgressDialogTest, ScreenReadersHearWhatIsUnderWay)
+{
+    static std::vector<std::pair<QAccessible::Event, QAccessible::Role>> events;
+    QAccessible::installUpdateHandler(
+        [](QAccessibleEvent* event) { events.emplace_back(event->type(), event->accessibleInterface()->role()); });
+    const bool bus = getenv("SKYLET_ACCESSIBILITY_BUS") != nullptr;
+    for (int i = 0; bus && i < 500 && !QAccessible::isActive(); ++i) {
+        QCoreApplication::processEvents();  // the bridge asks the session bus first
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    ASSERT_EQ(QAccessible::isActive(), bus);
+    ProcessingProgressDialog dialog;
+    dialog.show();
+    dialog.setValue(40);
+    QAccessibleInterface* shown = QAccessible::queryAccessibleInterface(&dialog);
+    std::map<QAccessible::Role, QAccessibleInterface*> parts{{shown->role(), shown}};
+    for (int i = 0; i < shown->childCount(); ++i)
+        parts[shown->child(i)->role()] = shown->child(i);
+    const QString preparing("Skylet Backup is initializing...");
+    const std::tuple<QAccessible::Role, QString, QString> expected[] = {
+        {QAccessible::Dialog, "Skylet Backup", preparing},
+        {QAccessible::StaticText, preparing, ""},
+        {QAccessible::ProgressBar, "Progress", preparing}};
+    for (const auto& heard : expected) {
+        ASSERT_EQ(parts.count(std::get<0>(heard)), 1u) << std::get<0>(heard);
+        EXPECT_EQ(parts[std::get<0>(heard)]->text(QAccessible::Name), std::get<1>(heard));
+        EXPECT_EQ(parts[std::get<0>(heard)]->text(QAccessible::Description), std::get<2>(heard));
+    }
+    EXPECT_EQ(parts[QAccessible::ProgressBar]->valueInterface()->currentValue().toInt(), 40);
+    events.clear();
+    dialog.ShowText("Skylet Backup is ready.");
+    EXPECT_EQ(std::count(events.begin(), events.end(), std::make_pair(QAccessible::NameChanged, QAccessible::StaticText)), bus);
+    EXPECT_EQ(std::count(events.begin(), events.end(), std::make_pair(QAccessible::DescriptionChanged, QAccessible::ProgressBar)), bus);
+    QAccessible::installUpdateHandler(nullptr);
 }
 
 TEST_F(LaunchTest, ProgressIsShownInWholePercent)
