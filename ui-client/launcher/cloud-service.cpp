@@ -368,7 +368,7 @@ int Service::PrepareUserEnv()
     // power cut before it reached the disk leaves every file empty); the
     // backup beside it holds the last copy known to be whole, and is what a
     // failed upgrade puts back.
-    const bool interrupted = InterruptedUpgradeExists();
+    const bool interrupted = !TakenBackupName().empty();
     const ustring whole = InterruptedUpgradeBackup();
 
     if (IsFileExist(app_dir)) {
@@ -419,9 +419,7 @@ int Service::PrepareUserEnv()
         // Every backup name goes, not only the ones tried in this run: a
         // leftover of an interrupted earlier run under any of them would
         // otherwise make each later run upgrade again.
-        for (int i = 0; i < MAX_RENAME_COUNT; ++i) {
-            FSRemove(GetAppBackupDir(app_dir, i));
-        }
+        RemoveBackups();
         ForgetRejectedPackage(GetRejectedPackageRecordPath());
         ClosePackage();
         return 0;
@@ -447,14 +445,22 @@ int Service::PrepareUserEnv()
     return -1;
 }
 
-bool Service::InterruptedUpgradeExists() const
+ustring Service::TakenBackupName() const
 {
     for (int i = 0; i < MAX_RENAME_COUNT; ++i) {
-        if (IsFileExist(GetAppBackupDir(per_user_install_path, i))) {
-            return true;
+        const ustring backup = GetAppBackupDir(per_user_install_path, i);
+        if (IsFileExist(backup)) {
+            return backup;
         }
     }
-    return false;
+    return ustring("");
+}
+
+void Service::RemoveBackups()
+{
+    for (int i = 0; i < MAX_RENAME_COUNT; ++i) {
+        FSRemove(GetAppBackupDir(per_user_install_path, i));
+    }
 }
 
 ustring Service::InterruptedUpgradeBackup() const
@@ -491,9 +497,7 @@ int Service::RestoreInterruptedUpgradeBackup()
         return -1;
     }
     // The others are copies cut short, or the marker of a first install.
-    for (int i = 0; i < MAX_RENAME_COUNT; ++i) {
-        FSRemove(GetAppBackupDir(per_user_install_path, i));
-    }
+    RemoveBackups();
     return 0;
 }
 

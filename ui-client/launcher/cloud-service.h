@@ -108,8 +108,10 @@ protected:
     // to be whole (the oldest that is not the empty marker of a first
     // install); empty when there is none.
     ustring InterruptedUpgradeBackup() const;
-    // Whether any backup name is taken: an upgrade was interrupted.
-    bool InterruptedUpgradeExists() const;
+    // The first backup name taken (an upgrade was interrupted), or empty.
+    ustring TakenBackupName() const;
+    // Removes whatever lies under every backup name.
+    void RemoveBackups();
     // Puts the last whole copy back in place of the copy beside it, which
     // an interrupted upgrade may have left cut short; 0 or -1.
     int RestoreInterruptedUpgradeBackup();

@@ -104,16 +104,13 @@ bool LinuxService::IsNeedUpgrade()
     // A run killed between the backup rename and the removal of the backups
     // can leave a partial copy that already carries the new INFO and
     // executable; only a fresh upgrade repairs it.
-    for (int i = 0; i < MAX_RENAME_COUNT; ++i) {
-        ustring backup = GetAppBackupDir(per_user_install_path, i);
-        if (IsFileExist(backup)) {
-            Logger::LogMsg(Logger::L_NOTICE, LOG_COMP,
-                           "[NOTE] linux/linux-service(%d): backup '%s' of an interrupted upgrade "
-                           "exists, upgrading again\n",
-                           __LINE__, backup.c_str());
-            need = true;
-            break;
-        }
+    const ustring backup = TakenBackupName();
+    if (!backup.empty()) {
+        Logger::LogMsg(Logger::L_NOTICE, LOG_COMP,
+                       "[NOTE] linux/linux-service(%d): backup '%s' of an interrupted upgrade "
+                       "exists, upgrading again\n",
+                       __LINE__, backup.c_str());
+        need = true;
     }
     // A package that failed before fails again, also for a repair: leave the
     // copy and the running client alone until another package is installed.
