@@ -1,29 +1,22 @@
 #include "cloud-service.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <fcntl.h>
-#include <linux/fs.h>
-#include <string>
-#include <sys/ioctl.h>
-#include <sys/quota.h>
 #include <sys/stat.h>
-#include <sys/statvfs.h>
-#include <sys/syscall.h>
 #include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <string>
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QSettings>
 #include <QString>
-#include <QVariant>
 
 #include "adapter.h"
 #include "extractor.h"
 #include "package-check.h"
 #include "reading-process.h"
+#include "room-check.h"
 #include "file/file-op.h"
 #include "log.h"
 #include "texts/strtab.h"
@@ -31,77 +24,14 @@
 namespace {
 
 const char* const LOG_COMP = "service_debug";
-// How long a launcher waits for another one, on another machine sharing the
-// home folder, to finish its upgrade of the same tree.
+// How long a launcher waits for another one (of another installation, or on
+// another machine sharing the home folder) to finish its upgrade of the same
+// tree.
 const int USER_TREE_LOCK_WAIT_SECONDS = 300;
 
 ustring ToUstring(const QString& text)
 {
     return ustring(text.toUtf8().constData());
-}
-
-// What tells one file from another that took its name: device, inode,
-// size and modification time.
-std::string Identity(const struct stat& st)
-{
-    return std::to_string(st.st_dev) + ":" + std::to_string(st.st_ino) + ":" +
-           std::to_string(st.st_size) + ":" + std::to_string(st.st_mtim.tv_sec) + "." +
-           std::to_string(st.st_mtim.tv_nsec);
-}
-
-// The identity of the file at `path`; empty when it cannot be looked at.
-std::string FileIdentity(const ustring& path)
-{
-    struct stat st;
-    return stat(path.c_str(), &st) == 0 ? Identity(st) : std::string();
-}
-
-// Fills the fields of `info` whose keys the INFO file's "Version" group holds;
-// the others keep their value. The record is read only when it is a regular
-// file of bounded size: a FIFO or a folder in its place counts as missing, so
-// the run never hangs on it. The file stays checked while Qt's INI reader
-// reads it: a file swapped in meanwhile is not taken either.
-void ReadVersionRecord(const ustring& path, Service::VersionInfo& info)
-{
-    std::string checked_text;
-    struct stat checked;
-    int code = FSReadStateFile(path, STATE_FILE_MAX_BYTES, checked_text, &checked);
-    if (code != 0) {
-        if (code != -2) {
-            Logger::LogMsg(Logger::L_WARNING, LOG_COMP,
-                           "[WARNING] cloud-service(%d): version record '%s' is %s, read as "
-                           "missing\n",
-                           __LINE__, path.c_str(), FSStateFileError(code));
-        }
-        return;
-    }
-    Service::VersionInfo read = info;
-    QSettings settings(QString::fromUtf8(path.c_str_utf8()), QSettings::IniFormat);
-    settings.beginGroup("Version");
-    struct Field {
-        const char* key;
-        ustring* value;
-    } fields[] = {
-        {"major_version", &read.major_version},
-        {"minor_version", &read.minor_version},
-        {"build_version", &read.build_version},
-        {"icon_overlay_version", &read.icon_overlay_version},
-    };
-    for (const Field& field : fields) {
-        if (settings.contains(field.key)) {
-            *field.value = ToUstring(settings.value(field.key).toString());
-        }
-    }
-    settings.endGroup();
-
-    if (FileIdentity(path) != Identity(checked)) {
-        Logger::LogMsg(Logger::L_WARNING, LOG_COMP,
-                       "[WARNING] cloud-service(%d): version record '%s' changed while it was "
-                       "read, read as missing\n",
-                       __LINE__, path.c_str());
-        return;
-    }
-    info = read;
 }
 
 // The SHA-256 the packaging side wrote beside the package: 0 with it, or
@@ -126,88 +56,6 @@ int ExpectedChecksum(const ustring& path, std::string& sha256)
     return 0;
 }
 
-// Flushes the file system holding `folder`, so that a fresh copy is on
-// storage before the backup that could replace it is thrown away.
-int SyncFolder(const ustring& folder)
-{
-    int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0 || syncfs(fd) != 0) {
-        int err = errno;
-        Logger::LogMsg(Logger::L_ERR, LOG_COMP,
-                       "[ERROR] cloud-service(%d): failed to flush '%s' to storage: %s (%d)\n",
-                       __LINE__, folder.c_str(), strerror(err), err);
-        if (fd >= 0) {
-            close(fd);
-        }
-        return -1;
-    }
-    close(fd);
-    return 0;
-}
-
-// Room on a file system, in bytes and in entries (inodes), and what limits
-// each.
-struct Room {
-    uint64_t bytes = UINT64_MAX;
-    uint64_t files = UINT64_MAX;
-    const char* bytes_limit = "free";
-    const char* files_limit = "free";
-
-    void Limit(uint64_t more_bytes, uint64_t more_files, const char* what)
-    {
-        if (more_bytes < bytes) {
-            bytes = more_bytes;
-            bytes_limit = what;
-        }
-        if (more_files < files) {
-            files = more_files;
-            files_limit = what;
-        }
-    }
-};
-
-uint64_t Left(uint64_t limit, uint64_t used)
-{
-    return limit == 0 ? UINT64_MAX : limit > used ? limit - used : 0;
-}
-
-// Narrows `room` to what the disk quotas of the user, the user's group and
-// the folder's project leave on the file system holding the open folder
-// `fd`; quotas not in use change nothing.
-void LimitByQuotas(int fd, Room& room)
-{
-#ifdef SYS_quotactl_fd
-    struct fsxattr attributes;
-    memset(&attributes, 0, sizeof(attributes));
-    const bool has_project = ioctl(fd, FS_IOC_FSGETXATTR, &attributes) == 0;
-    const struct {
-        int type;
-        unsigned id;
-        bool known;
-        const char* what;
-    } quotas[] = {
-        {USRQUOTA, static_cast<unsigned>(getuid()), true, "left in the user's disk quota"},
-        {GRPQUOTA, static_cast<unsigned>(getgid()), true, "left in the group's disk quota"},
-        {PRJQUOTA, attributes.fsx_projid, has_project, "left in the project's disk quota"},
-    };
-    for (const auto& quota : quotas) {
-        struct if_dqblk limits;
-        memset(&limits, 0, sizeof(limits));
-        if (!quota.known ||
-            syscall(SYS_quotactl_fd, fd, QCMD(Q_GETQUOTA, quota.type), quota.id, &limits) != 0) {
-            continue;
-        }
-        const bool blocks = (limits.dqb_valid & QIF_BLIMITS) != 0;
-        const bool inodes = (limits.dqb_valid & QIF_ILIMITS) != 0;
-        room.Limit(blocks ? Left(limits.dqb_bhardlimit * QIF_DQBLKSIZE, limits.dqb_curspace) : UINT64_MAX,
-                   inodes ? Left(limits.dqb_ihardlimit, limits.dqb_curinodes) : UINT64_MAX, quota.what);
-    }
-#else
-    (void)fd;
-    (void)room;
-#endif
-}
-
 // Whether `now` is still the very file `then` described, unwritten since.
 // Not its change time: that moves when the file is only renamed over, which
 // leaves its bytes as they were.
@@ -219,36 +67,8 @@ bool SameFile(const struct stat& then, const struct stat& now)
 
 }  // namespace
 
-ustring GetAppBackupDir(const ustring& app_dir, int tries)
-{
-    ustring dir = app_dir + "_tmp";
-    if (tries == 0) {
-        return dir;
-    }
-    char postfix[8];
-    if (snprintf(postfix, sizeof(postfix), "%d", tries) < 0) {
-        Logger::LogMsg(Logger::L_ERR, LOG_COMP,
-                       "[ERROR] cloud-service(%d): snprintf failed (continuing without postfix)\n",
-                       __LINE__);
-        postfix[0] = '\0';
-    }
-    return dir + postfix;
-}
-
-int BuildNumber(const ustring& build_version)
-{
-    return build_version.empty() ? 0 : atoi(build_version.c_str());
-}
-
-bool IsRegularExecutable(const ustring& path)
-{
-    struct stat st;
-    return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && access(path.c_str(), X_OK) == 0;
-}
-
 Service::Service()
     : timeout(0),
-      user_tree_busy(false),
       package_entries(0),
       package_at_fault(false),
       package_fd(-1),
@@ -276,11 +96,34 @@ void Service::SetWaitLimit(int seconds)
     reading_limits.wait_seconds = seconds;
 }
 
-void Service::LockUserTree(const std::function<void()>& on_wait)
+void Service::SetUserTreeWaitHandler(const std::function<void()>& on_wait)
 {
+    on_user_tree_wait = on_wait;
+}
+
+bool Service::LockUserTree()
+{
+    if (user_tree_lock.IsHeld()) {
+        return true;
+    }
     FSMKDir(GetUserSkyletInstallPath(), true);
-    user_tree_busy = user_tree_lock.Take(GetUserTreeLockPath(), USER_TREE_LOCK_WAIT_SECONDS, on_wait) ==
-                     UserTreeLock::Busy;
+    if (user_tree_lock.Take(GetUserTreeLockPath(), USER_TREE_LOCK_WAIT_SECONDS, on_user_tree_wait) ==
+        UserTreeLock::Busy) {
+        return false;
+    }
+    // Another launcher may have upgraded the copy while this one waited.
+    VersionInfo now;
+    ReadVersionRecord(GetUserSkyletAppInstallPath() + "/INFO", now, true);
+    if (now.build_version != source_version.build_version) {
+        source_version = VersionInfo();
+        LoadSourceVersion();
+    }
+    return true;
+}
+
+void Service::UnlockUserTree()
+{
+    user_tree_lock.Release();
 }
 
 ustring Service::GetUserInstallPath()
@@ -360,48 +203,15 @@ void Service::LoadTargetVersion()
 
 int Service::PrepareUserEnv()
 {
-    const ustring app_dir = per_user_install_path;
-    ustring backup_dir;
-    int rename_count = 0;
+    UserCopy copy = Copy();
     package_at_fault = false;
-    // After an interrupted upgrade the copy in place may be cut short (a
-    // power cut before it reached the disk leaves every file empty); the
-    // backup beside it holds the last copy known to be whole, and is what a
-    // failed upgrade puts back.
-    const bool interrupted = !TakenBackupName().empty();
-    const ustring whole = InterruptedUpgradeBackup();
-
-    if (IsFileExist(app_dir)) {
-        for (;;) {
-            ustring candidate = GetAppBackupDir(app_dir, rename_count);
-            // A name already taken is never replaced: it may be the marker of
-            // a first install under way, which must outlive this run's
-            // backup, or a backup an interrupted run left.
-            if (!IsFileExist(candidate) && FSRename(app_dir, candidate) == 0) {
-                backup_dir = candidate;
-                break;
-            }
-            Logger::LogMsg(Logger::L_ERR, LOG_COMP,
-                           "[ERROR] cloud-service(%d): failed to backup app from '%s' -> '%s'\n",
-                           __LINE__, app_dir.c_str(), candidate.c_str());
-            ++rename_count;
-            if (rename_count >= MAX_RENAME_COUNT) {
-                Logger::LogMsg(Logger::L_ERR, LOG_COMP,
-                               "[ERROR] cloud-service(%d): failed to backup app from '%s' -> '%s' at "
-                               "max retries, exiting\n",
-                               __LINE__, app_dir.c_str(), candidate.c_str());
-                return -1;
-            }
+    ustring backup;
+    if (IsFileExist(copy.Path())) {
+        backup = copy.MoveAside();
+        if (backup.empty()) {
+            return -1;
         }
-    } else if (whole.empty() && FSMKDir(GetAppBackupDir(app_dir, 0), true) != 0) {
-        // A first install has no old copy to keep, yet a run killed during it
-        // leaves a partial copy that may already hold the new INFO and
-        // executable. An empty folder under the first backup name marks the
-        // install as under way until it succeeds, so the next run redoes it;
-        // without the marker the install is not begun.
-        Logger::LogMsg(Logger::L_ERR, LOG_COMP,
-                       "[ERROR] cloud-service(%d): cannot mark the first install in '%s'\n",
-                       __LINE__, GetAppBackupDir(app_dir, 0).c_str());
+    } else if (copy.TakenBackups().empty() && copy.MarkFirstInstall() != 0) {
         return -1;
     }
 
@@ -410,23 +220,32 @@ int Service::PrepareUserEnv()
         result = ValidateNewCopy();
     }
     if (result == 0) {
-        result = SyncFolder(app_dir);
+        result = copy.Sync();
     }
     if (result == 0) {
         Logger::LogMsg(Logger::L_INFO, LOG_COMP,
                        "[INFO] cloud-service(%d): user installation is ready, removing backup app\n",
                        __LINE__);
-        // Every backup name goes, not only the ones tried in this run: a
+        // Every backup name goes, not only the one taken in this run: a
         // leftover of an interrupted earlier run under any of them would
         // otherwise make each later run upgrade again.
-        RemoveBackups();
+        copy.RetireBackups(false);
         ForgetRejectedPackage(GetRejectedPackageRecordPath());
         ClosePackage();
         return 0;
     }
+    RollBack(backup);
+    if (package_at_fault) {
+        RememberRejectedPackage();
+    }
+    ClosePackage();
+    return -1;
+}
 
-    const ustring restore = interrupted ? whole : backup_dir;
-    if (restore.empty()) {
+void Service::RollBack(const ustring& backup)
+{
+    UserCopy copy = Copy();
+    if (backup.empty()) {
         Logger::LogMsg(Logger::L_ERR, LOG_COMP,
                        "[ERROR] cloud-service(%d): Failed to extract package, and no old installation "
                        "to rollback\n",
@@ -437,99 +256,34 @@ int Service::PrepareUserEnv()
                        "installation\n",
                        __LINE__);
     }
-    RollBack(restore, interrupted ? backup_dir : ustring(""));
-    if (package_at_fault) {
-        RememberRejectedPackage();
+    // The partial copy could pass for a complete one. If it cannot be moved
+    // away, the backup stays beside it, which makes the next run install
+    // again.
+    if (copy.Retire(copy.Path()) != 0) {
+        return;
     }
-    ClosePackage();
-    return -1;
-}
-
-ustring Service::TakenBackupName() const
-{
-    for (int i = 0; i < MAX_RENAME_COUNT; ++i) {
-        const ustring backup = GetAppBackupDir(per_user_install_path, i);
-        if (IsFileExist(backup)) {
-            return backup;
-        }
-    }
-    return ustring("");
-}
-
-void Service::RemoveBackups()
-{
-    for (int i = 0; i < MAX_RENAME_COUNT; ++i) {
-        FSRemove(GetAppBackupDir(per_user_install_path, i));
-    }
-}
-
-ustring Service::InterruptedUpgradeBackup() const
-{
-    // Each run takes the first free name, so the lowest name taken is the
-    // oldest; the empty marker of a first install holds no copy.
-    for (int i = 0; i < MAX_RENAME_COUNT; ++i) {
-        const ustring backup = GetAppBackupDir(per_user_install_path, i);
-        DIR_HANDLE handle;
-        if (!IsFileExist(backup) || FSOpenDir(backup, 0, handle) != 0) {
-            continue;
-        }
-        DIR_ENTRY entry;
-        bool holds_anything = false;
-        while (!holds_anything && FSReadDir(handle, entry) > 0) {
-            holds_anything = entry.name != "." && entry.name != "..";
-        }
-        FSCloseDir(handle);
-        if (holds_anything) {
-            return backup;
-        }
-    }
-    return ustring("");
-}
-
-int Service::RestoreInterruptedUpgradeBackup()
-{
-    const ustring whole = InterruptedUpgradeBackup();
-    Logger::LogMsg(Logger::L_WARNING, LOG_COMP,
-                   "[WARNING] cloud-service(%d): restoring '%s', the last whole copy an interrupted "
-                   "upgrade left, in place of the copy beside it\n",
-                   __LINE__, whole.c_str());
-    if (RollBack(whole, ustring("")) != 0) {
-        return -1;
-    }
-    // The others are copies cut short, or the marker of a first install.
-    RemoveBackups();
-    return 0;
-}
-
-int Service::RollBack(const ustring& restore, const ustring& suspect)
-{
-    const ustring app_dir = per_user_install_path;
-    // The partial copy could pass for a complete one, and so could the copy
-    // an interrupted upgrade left. Whatever of them cannot be removed stays
-    // beside the backup (or the first install's marker), and a leftover
-    // backup makes the next run install again.
-    if (FSRemove(app_dir) != 0 || (!suspect.empty() && FSRemove(suspect) != 0)) {
-        Logger::LogMsg(Logger::L_ERR, LOG_COMP,
-                       "[ERROR] cloud-service(%d): cannot remove the partial copy '%s'; the next run "
-                       "installs again\n",
-                       __LINE__, app_dir.c_str());
-        return -1;
-    }
-    if (!restore.empty() && FSRename(restore, app_dir) != 0) {
+    if (!backup.empty() && FSRename(backup, copy.Path()) != 0) {
         Logger::LogMsg(Logger::L_ERR, LOG_COMP,
                        "[ERROR] cloud-service(%d): cannot move the backup '%s' back to '%s'; the next "
                        "run installs again\n",
-                       __LINE__, restore.c_str(), app_dir.c_str());
-        return -1;
+                       __LINE__, backup.c_str(), copy.Path().c_str());
+        return;
     }
-    return 0;
+    // What this run moved aside is back; when an interrupted upgrade left a
+    // whole copy beside it, that is the one to keep.
+    copy.Recover(nullptr);
+}
+
+int Service::RecoverInterruptedUpgrade()
+{
+    return Copy().Recover([this] { StopService(); });
 }
 
 int Service::ValidateNewCopy()
 {
-    VersionInfo fresh;
-    ReadVersionRecord(per_user_install_path + "/INFO", fresh);
-    const int build = BuildNumber(fresh.build_version);
+    int build = 0;
+    std::string why;
+    const bool whole = UserCopy::Check(per_user_install_path, build, why);
     const int target = BuildNumber(target_version.build_version);
     if (build < target) {
         Logger::LogMsg(Logger::L_ERR, LOG_COMP,
@@ -539,14 +293,15 @@ int Service::ValidateNewCopy()
         package_at_fault = true;
         return -1;
     }
-    const ustring exe = per_user_install_path + "/bin/skylet-backup-ui";
-    if (!IsRegularExecutable(exe)) {
-        Logger::LogMsg(Logger::L_ERR, LOG_COMP,
-                       "[ERROR] cloud-service(%d): the package's copy has no executable file '%s'\n",
-                       __LINE__, exe.c_str());
+    if (!whole) {
+        Logger::LogMsg(Logger::L_ERR, LOG_COMP, "[ERROR] cloud-service(%d): the package's copy cannot start: %s\n",
+                       __LINE__, why.c_str());
         package_at_fault = true;
         return -1;
     }
+    // Not the package's fault, and nothing to keep the copy from: the
+    // administrator learns why the client does not run.
+    UserCopy::WarnIfNoexec(per_user_install_path);
     return 0;
 }
 
@@ -664,47 +419,7 @@ int Service::ScanPackage(const std::string& expected_sha256)
     }
     package_at_fault = false;
     package_entries = scan.entries;
-    return CheckRoomFor(scan.space_needed, static_cast<uint64_t>(scan.entries));
-}
-
-int Service::CheckRoomFor(uint64_t bytes, uint64_t files)
-{
-    // The user tree, or the nearest folder above it that exists yet.
-    ustring folder = GetUserSkyletInstallPath();
-    struct statvfs vfs;
-    while (statvfs(folder.c_str(), &vfs) != 0) {
-        const ustring parent = FSParentPath(folder);
-        if (errno != ENOENT || parent.empty() || parent == folder) {
-            return 0;  // nothing to tell; the extraction will say if it fails
-        }
-        folder = parent;
-    }
-    Room room;
-    // A file system that counts no inodes (f_files 0) has no limit on them.
-    room.Limit(static_cast<uint64_t>(vfs.f_bavail) * vfs.f_frsize,
-               vfs.f_files == 0 ? UINT64_MAX : static_cast<uint64_t>(vfs.f_favail), "free");
-    int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        LimitByQuotas(fd, room);
-        close(fd);
-    }
-    const struct {
-        uint64_t needed, left;
-        const char* what;
-        const char* limit;
-    } kinds[] = {{bytes, room.bytes, "bytes", room.bytes_limit},
-                 {files, room.files, "files and folders", room.files_limit}};
-    for (const auto& kind : kinds) {
-        if (kind.needed > kind.left) {
-            Logger::LogMsg(Logger::L_WARNING, LOG_COMP,
-                           "[WARNING] cloud-service(%d): not enough room for the new copy in '%s': it needs "
-                           "%llu %s, %llu are %s; the copy is left as it is\n",
-                           __LINE__, folder.c_str(), static_cast<unsigned long long>(kind.needed), kind.what,
-                           static_cast<unsigned long long>(kind.left), kind.limit);
-            return -1;
-        }
-    }
-    return 0;
+    return CheckRoomFor(GetUserSkyletInstallPath(), scan.space_needed, static_cast<uint64_t>(scan.entries));
 }
 
 void Service::RememberRejectedPackage()
@@ -755,6 +470,17 @@ void Service::RemoveAgedFolders()
     Logger::LogMsg(Logger::L_INFO, LOG_COMP, "[INFO] cloud-service(%d): removing aged app folder %s\n",
                    __LINE__, aged.c_str());
     FSRemove(aged);
+    // What a removal cut short left is no copy of anything. While another
+    // launcher holds the user tree, it may be removing it just now.
+    UserCopy copy = Copy();
+    const bool held = user_tree_lock.IsHeld();
+    if (copy.HasRetired() &&
+        (held || user_tree_lock.Take(GetUserTreeLockPath(), 0, nullptr) != UserTreeLock::Busy)) {
+        copy.RemoveRetired();
+        if (!held) {
+            user_tree_lock.Release();
+        }
+    }
 }
 
 int Service::FSCopyPath(const ustring& src, const ustring& dest)

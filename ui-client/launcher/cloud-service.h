@@ -16,40 +16,19 @@
 #include <sys/stat.h>
 
 #include <cstdint>
-#include <string>
-
 #include <functional>
+#include <string>
 
 #include "package-check.h"
 #include "reading-process.h"
+#include "user-copy.h"
 #include "user-tree-lock.h"
 #include "ustring/ustring.h"
-
-// Number of backup names tried for the old application folder (tries 0-9).
-const int MAX_RENAME_COUNT = 10;
-
-// The backup name of app_dir for try `tries`: app_dir + "_tmp" for try 0,
-// app_dir + "_tmp" + tries otherwise.
-ustring GetAppBackupDir(const ustring& app_dir, int tries);
-
-// An INFO record's build number as the upgrade decision reads it: atoi of
-// the text, 0 when it is empty.
-int BuildNumber(const ustring& build_version);
-
-// True for a regular file (a link to one counts) that may be executed:
-// anything else where the client's executable belongs cannot start it.
-bool IsRegularExecutable(const ustring& path);
+#include "version-record.h"
 
 class Service {
 public:
-    // One INFO record, text exactly as read; only build_version is ever
-    // taken as a number.
-    struct VersionInfo {
-        ustring major_version;
-        ustring minor_version;
-        ustring build_version;
-        ustring icon_overlay_version;
-    };
+    typedef VersionRecord VersionInfo;
 
     Service();
     virtual ~Service();
@@ -61,16 +40,18 @@ public:
     // stopped.
     void SetStallLimit(int seconds);
     void SetWaitLimit(int seconds);
-    // Takes the user tree's upgrade lock before anything is decided, waiting
-    // for a launcher of another machine that holds it; `on_wait` is called
-    // when the wait begins. Without the lock, IsNeedUpgrade says no.
-    void LockUserTree(const std::function<void()>& on_wait);
+    // Called when an upgrade has to wait for the user tree's lock, which
+    // another launcher holds.
+    void SetUserTreeWaitHandler(const std::function<void()>& on_wait);
+    // Lets go of the user tree's lock, once the copy is decided and changed.
+    void UnlockUserTree();
     virtual int HandlePackageUpgrade() = 0;
     virtual void PostUpgrade() = 0;
     virtual void PreUpgrade() = 0;
     virtual bool IsNeedUpgrade() = 0;
 
-    // Removes the user tree's "app" folder of an earlier layout.
+    // Removes the user tree's "app" folder of an earlier layout, and what a
+    // removal of a copy cut short left.
     void RemoveAgedFolders();
 
     static ustring GetUserInstallPath();
@@ -95,26 +76,24 @@ protected:
     virtual int VerifyPackage();
     // True while the installed package is one found defective before.
     bool IsRejectedPackageInstalled();
+    // Takes the user tree's lock for an upgrade, waiting for another launcher
+    // that holds it, and reads the copy's version again under it; false when
+    // the lock could not be had (logged).
+    bool LockUserTree();
+    UserCopy Copy() const { return UserCopy(per_user_install_path); }
+    // After an interrupted upgrade, leaves the best copy there is in place
+    // (the client is stopped first when that replaces the copy); 0 when a
+    // whole copy is in place.
+    int RecoverInterruptedUpgrade();
 
     // Extracts the package archive into a (re)created application folder.
     virtual int ExtractPackage();
     virtual void LoadSourceVersion();
     virtual void LoadTargetVersion();
     // Replaces the application folder with a fresh copy of the package,
-    // keeping the old one as a backup until the new one is complete and
-    // restoring the last whole copy when the extraction fails.
+    // keeping the old one as a backup until the new one is whole and on
+    // storage, and leaving the best copy there is in place when it fails.
     virtual int PrepareUserEnv();
-    // The backup an interrupted upgrade left that holds the last copy known
-    // to be whole (the oldest that is not the empty marker of a first
-    // install); empty when there is none.
-    ustring InterruptedUpgradeBackup() const;
-    // The first backup name taken (an upgrade was interrupted), or empty.
-    ustring TakenBackupName() const;
-    // Removes whatever lies under every backup name.
-    void RemoveBackups();
-    // Puts the last whole copy back in place of the copy beside it, which
-    // an interrupted upgrade may have left cut short; 0 or -1.
-    int RestoreInterruptedUpgradeBackup();
 
     // Called once the check has read the package, before its result is
     // judged; a point where tests change the installation.
@@ -125,8 +104,6 @@ protected:
 
     int timeout;
     ReadingProcess::Limits reading_limits;
-    // Set when the user tree's lock could not be had.
-    bool user_tree_busy;
     ustring per_user_install_path;
     // Entries counted by VerifyPackage, so that the extraction need not
     // count again; 0 when unknown.
@@ -144,8 +121,8 @@ protected:
     VersionInfo source_version;
 
 private:
-    // Checks that the fresh copy would not be upgraded again by the next
-    // run: its build is at least the package's and its executable can run.
+    // Checks that the fresh copy is whole and would not be upgraded again by
+    // the next run: its build is at least the package's.
     int ValidateNewCopy();
     // Opens the package and stamps it with `checksum_word` (what the
     // checksum file says); 0 or -1 (logged; package_at_fault when something
@@ -158,18 +135,14 @@ private:
     // Reads the package once (entries, gzip trailers and, with an expected
     // SHA-256, its hash); 0, or -1 with package_at_fault telling whose fault.
     int ScanPackage(const std::string& expected_sha256);
-    // Whether the user's file system and disk quotas have room for a copy
-    // of `bytes` in `files` entries beside the old one; 0, or -1 with a
-    // WARNING.
-    int CheckRoomFor(uint64_t bytes, uint64_t files);
-    // Puts `restore` back after a failed extraction and removes `suspect`,
-    // this run's backup of a copy that an interrupted upgrade left; -1 when
-    // the tree is left for the next run to repair.
-    int RollBack(const ustring& restore, const ustring& suspect);
+    // After a failed extraction: removes the new copy, puts `backup` (this
+    // run's, or empty) back and leaves the best copy there is in place.
+    void RollBack(const ustring& backup);
     // Records the package as checked (checked_stamp) as one not to install.
     void RememberRejectedPackage();
 
     UserTreeLock user_tree_lock;
+    std::function<void()> on_user_tree_wait;
 
     Service(const Service&) = delete;
     Service& operator=(const Service&) = delete;

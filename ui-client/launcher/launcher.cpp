@@ -98,9 +98,10 @@ void Worker::JoinThread()
 void Worker::HandleServicce()
 {
     Logger::LogMsg(Logger::L_DEBUG, kLogComp, "[DEBUG] launcher(%d): running\n", __LINE__);
-    // A launcher of another machine may be upgrading the same home folder;
-    // while this one waits for it, it shows nothing.
-    m_service->LockUserTree([this] { emit sigWaitingForUserTree(); });
+    // Another launcher (of another installation, or on another machine
+    // sharing the home folder) may be upgrading the same copy; while this one
+    // waits for it, it shows nothing.
+    m_service->SetUserTreeWaitHandler([this] { emit sigWaitingForUserTree(); });
     m_service->PreUpgrade();
     if (!m_service->IsNeedUpgrade()) {
         Logger::LogMsg(Logger::L_DEBUG, kLogComp, "[DEBUG] launcher(%d): no need to upgrade\n", __LINE__);

@@ -37,8 +37,14 @@ int TryLock(int fd)
 
 UserTreeLock::~UserTreeLock()
 {
+    Release();
+}
+
+void UserTreeLock::Release()
+{
     if (fd >= 0) {
         close(fd);
+        fd = -1;
     }
 }
 
@@ -49,10 +55,11 @@ UserTreeLock::Result UserTreeLock::Take(const ustring& path, int wait_seconds,
         fd = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NOCTTY | O_NONBLOCK, 0600);
     }
     int err = fd < 0 ? errno : TryLock(fd);
-    if (err == EWOULDBLOCK) {
+    if (err == EWOULDBLOCK && wait_seconds > 0) {
         Logger::LogMsg(Logger::L_NOTICE, LOG_COMP,
-                       "[NOTE] user-tree-lock(%d): another launcher is upgrading this user's copy (on "
-                       "another machine sharing the home folder?); waiting up to %d s for it\n",
+                       "[NOTE] user-tree-lock(%d): another launcher is upgrading this user's copy (one of "
+                       "another installation, or on another machine sharing the home folder); waiting up "
+                       "to %d s for it\n",
                        __LINE__, wait_seconds);
         if (on_wait) {
             on_wait();
@@ -65,6 +72,10 @@ UserTreeLock::Result UserTreeLock::Take(const ustring& path, int wait_seconds,
     }
     if (err == 0) {
         return Held;
+    }
+    Release();
+    if (err == EWOULDBLOCK && wait_seconds <= 0) {
+        return Busy;
     }
     if (err == EWOULDBLOCK) {
         Logger::LogMsg(Logger::L_WARNING, LOG_COMP,

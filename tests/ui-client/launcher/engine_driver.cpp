@@ -19,8 +19,8 @@
 //       --stall-limit S stops a reading of the package that makes no
 //       progress while it keeps the processor busy for S seconds (30 by
 //       default); --wait-limit S one that makes none while it waits (600).
-//       The run takes the user tree's upgrade lock first, as the launcher
-//       does.
+//       The upgrade holds the user tree's lock, as the launcher's does,
+//       until the client is started.
 //   engine_driver decide     PreUpgrade and IsNeedUpgrade; prints need=.
 //   engine_driver stop       StopService only.
 #include <fcntl.h>
@@ -172,7 +172,6 @@ int main(int argc, char** argv)
         service->PreUpgrade();
         printf("need=%d\n", service->IsNeedUpgrade() ? 1 : 0);
     } else if (strcmp(command, "run") == 0) {
-        service->LockUserTree(nullptr);
         service->PreUpgrade();
         bool need = service->IsNeedUpgrade();
         int result = need ? service->HandlePackageUpgrade() : 0;

@@ -88,15 +88,33 @@ void LinuxService::PreUpgrade()
 
 bool LinuxService::IsNeedUpgrade()
 {
-    restore_only = false;
-    if (user_tree_busy) {
+    if (!Decide(true)) {
         return false;
     }
+    // Decided again under the user tree's lock: another launcher may have
+    // upgraded the copy meanwhile.
+    if (!LockUserTree()) {
+        return false;
+    }
+    if (!Decide(false)) {
+        Logger::LogMsg(Logger::L_INFO, LOG_COMP,
+                       "[INFO] linux/linux-service(%d): another launcher has upgraded the copy meanwhile\n",
+                       __LINE__);
+        return false;
+    }
+    return true;
+}
+
+bool LinuxService::Decide(bool log)
+{
+    restore_only = false;
     int source = BuildNumber(source_version.build_version);
     int target = BuildNumber(target_version.build_version);
-    Logger::LogMsg(Logger::L_DEBUG, LOG_COMP,
-                   "[DEBUG] linux/linux-service(%d): source version = %d, target version = %d\n",
-                   __LINE__, source, target);
+    if (log) {
+        Logger::LogMsg(Logger::L_DEBUG, LOG_COMP,
+                       "[DEBUG] linux/linux-service(%d): source version = %d, target version = %d\n",
+                       __LINE__, source, target);
+    }
     bool need = target > source;
     if (!PerUserBinPathExist()) {
         need = true;
@@ -104,28 +122,29 @@ bool LinuxService::IsNeedUpgrade()
     // A run killed between the backup rename and the removal of the backups
     // can leave a partial copy that already carries the new INFO and
     // executable; only a fresh upgrade repairs it.
-    const ustring backup = TakenBackupName();
-    if (!backup.empty()) {
-        Logger::LogMsg(Logger::L_NOTICE, LOG_COMP,
-                       "[NOTE] linux/linux-service(%d): backup '%s' of an interrupted upgrade "
-                       "exists, upgrading again\n",
-                       __LINE__, backup.c_str());
+    const std::vector<ustring> backups = Copy().TakenBackups();
+    if (!backups.empty()) {
+        if (log) {
+            Logger::LogMsg(Logger::L_NOTICE, LOG_COMP,
+                           "[NOTE] linux/linux-service(%d): backup '%s' of an interrupted upgrade "
+                           "exists, upgrading again\n",
+                           __LINE__, backups[0].c_str());
+        }
         need = true;
     }
     // A package that failed before fails again, also for a repair: leave the
     // copy and the running client alone until another package is installed.
-    // Only the last whole copy an interrupted upgrade left is put back, so
-    // that the client starts from it rather than from what lies beside it.
+    // Only what an interrupted upgrade left is settled, so that the client
+    // starts from the best copy there is.
     if (need && IsRejectedPackageInstalled()) {
-        if (!InterruptedUpgradeBackup().empty()) {
-            restore_only = true;
-            return true;
+        if (log) {
+            Logger::LogMsg(Logger::L_WARNING, LOG_COMP,
+                           "[WARNING] linux/linux-service(%d): package '%s' was found defective before, "
+                           "not installed again until it changes\n",
+                           __LINE__, GetPackagePath().c_str());
         }
-        Logger::LogMsg(Logger::L_WARNING, LOG_COMP,
-                       "[WARNING] linux/linux-service(%d): package '%s' was found defective before, "
-                       "not installed again until it changes\n",
-                       __LINE__, GetPackagePath().c_str());
-        return false;
+        restore_only = !backups.empty();
+        return restore_only;
     }
     return need;
 }
@@ -133,11 +152,14 @@ bool LinuxService::IsNeedUpgrade()
 int LinuxService::HandlePackageUpgrade()
 {
     if (restore_only) {
-        StopService();
-        return RestoreInterruptedUpgradeBackup();
+        return RecoverInterruptedUpgrade();
     }
-    // A package that must not be installed leaves the client running.
+    // A package that must not be installed leaves the client running, unless
+    // what an interrupted upgrade left is to be settled.
     if (VerifyPackage() != 0) {
+        if (!Copy().TakenBackups().empty()) {
+            RecoverInterruptedUpgrade();
+        }
         return -1;
     }
     if (PerUserBinPathExist()) {
@@ -233,15 +255,17 @@ std::vector<std::string> LinuxService::ClientFolders() const
 
 void LinuxService::PostUpgrade()
 {
+    // The copy is decided; launchers of other installations of this user
+    // need not wait while the client starts.
+    UnlockUserTree();
     LaunchPerUserBin();
 }
 
 bool LinuxService::PerUserBinPathExist()
 {
-    // Anything but a regular executable file cannot start the client, so it
-    // counts as missing.
-    ustring bin = per_user_install_path + "/" + "bin" + "/" + "skylet-backup-ui";
-    return IsRegularExecutable(bin);
+    // Anything but a regular file with an execute bit cannot start the
+    // client, so it counts as missing.
+    return UserCopy::HasExecutable(per_user_install_path);
 }
 
 int LinuxService::LaunchPerUserBin()
@@ -259,10 +283,15 @@ int LinuxService::LaunchPerUserBin()
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
     pid_t child = -1;
-    if (posix_spawn(&child, script.c_str(), &actions, nullptr, argv, environ) == 0) {
+    const int err = posix_spawn(&child, script.c_str(), &actions, nullptr, argv, environ);
+    if (err == 0) {
         int status = 0;
         while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
         }
+    } else if (!UserCopy::WarnIfNoexec(per_user_install_path)) {
+        Logger::LogMsg(Logger::L_WARNING, LOG_COMP,
+                       "[WARNING] linux/linux-service(%d): cannot start the client through '%s': %s\n",
+                       __LINE__, script.c_str(), strerror(err));
     }
     posix_spawn_file_actions_destroy(&actions);
     return 0;
