@@ -100,9 +100,10 @@ void PutVint(std::string& out, uint64_t value)
     } while (value);
 }
 
-void PutU32(std::string& out, uint32_t value)
+// Fixed-size numbers, low byte first.
+void PutLe(std::string& out, uint32_t value, int bytes)
 {
-    for (int shift = 0; shift < 32; shift += 8) {
+    for (int shift = 0; shift < 8 * bytes; shift += 8) {
         out += static_cast<char>(value >> shift);
     }
 }
@@ -127,8 +128,34 @@ std::string Rar5Header(const std::string& rest)
     PutVint(sized, rest.size());
     sized += rest;
     std::string header;
-    PutU32(header, Crc32(sized));
+    PutLe(header, Crc32(sized), 4);
     return header + sized;
+}
+
+// A RAR 1.5-4.x block: the low half of the CRC-32 over the rest, then the
+// rest: its type, flags, its size and the type's fields.
+std::string Rar4Block(int type, int flags, const std::string& fields)
+{
+    std::string rest(1, static_cast<char>(type));
+    PutLe(rest, flags, 2);
+    PutLe(rest, 7 + fields.size(), 2);
+    rest += fields;
+    std::string block;
+    PutLe(block, Crc32(rest), 2);
+    return block + rest;
+}
+
+bool WriteBytes(const std::string& path, const std::string& bytes)
+{
+    FILE* file = fopen(path.c_str(), "wb");
+    bool ok = file && fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    if (file && fclose(file) != 0) {
+        ok = false;
+    }
+    if (!ok) {
+        fprintf(stderr, "ArchiveBuilder: writing '%s' failed\n", path.c_str());
+    }
+    return ok;
 }
 
 }  // namespace
@@ -171,8 +198,15 @@ ArchiveBuilder& ArchiveBuilder::Device(const std::string& name, bool block)
 
 bool ArchiveBuilder::Write(const std::string& path, Format format) const
 {
-    if (format == Rar5Stored) {
-        return WriteRar5(path);
+    if (format == Rar5Stored || format == Rar4Stored) {
+        for (const Entry& e : entries) {
+            if (e.kind != KindDir && e.kind != KindFile) {
+                fprintf(stderr, "ArchiveBuilder: RAR is written with folders and files only: '%s'\n",
+                        e.name.c_str());
+                return false;
+            }
+        }
+        return WriteBytes(path, format == Rar5Stored ? Rar5() : Rar4());
     }
     archive* aw = archive_write_new();
     if (!aw) {
@@ -207,7 +241,8 @@ bool ArchiveBuilder::Write(const std::string& path, Format format) const
         ok = archive_write_set_format_pax_restricted(aw) == ARCHIVE_OK &&
              archive_write_set_format_option(aw, "pax", "hdrcharset", "UTF-8") == ARCHIVE_OK;
         break;
-    case Rar5Stored:  // libarchive has no writer for it
+    case Rar5Stored:  // libarchive has no writer for either
+    case Rar4Stored:
         ok = false;
         break;
     }
@@ -292,18 +327,13 @@ bool ArchiveBuilder::Write(const std::string& path, Format format) const
     return ok;
 }
 
-bool ArchiveBuilder::WriteRar5(const std::string& path) const
+std::string ArchiveBuilder::Rar5() const
 {
     enum { MainHeader = 1, FileHeader = 2, EndHeader = 5, HasData = 0x02 };
     enum { IsFolder = 0x01, HasCrc = 0x04, Unix = 1 };
     std::string out("Rar!\x1a\x07\x01\x00", 8);
     out += Rar5Header(std::string{MainHeader, 0, 0});  // one volume, not solid
     for (const Entry& e : entries) {
-        if (e.kind != KindDir && e.kind != KindFile) {
-            fprintf(stderr, "ArchiveBuilder: RAR5 is written with folders and files only: '%s'\n",
-                    e.name.c_str());
-            return false;
-        }
         const bool dir = e.kind == KindDir;
         std::string rest;
         PutVint(rest, FileHeader);
@@ -313,23 +343,36 @@ bool ArchiveBuilder::WriteRar5(const std::string& path) const
         PutVint(rest, e.data.size());
         PutVint(rest, static_cast<uint64_t>(e.mode) | (dir ? S_IFDIR : S_IFREG));
         if (!dir) {
-            PutU32(rest, Crc32(e.data));
+            PutLe(rest, Crc32(e.data), 4);
         }
         PutVint(rest, 0);  // stored, with the smallest dictionary
         PutVint(rest, Unix);
         PutVint(rest, e.name.size());
         out += Rar5Header(rest + e.name) + e.data;
     }
-    out += Rar5Header(std::string{EndHeader, 0, 0});  // the last volume
-    FILE* file = fopen(path.c_str(), "wb");
-    bool ok = file && fwrite(out.data(), 1, out.size(), file) == out.size();
-    if (file && fclose(file) != 0) {
-        ok = false;
+    return out + Rar5Header(std::string{EndHeader, 0, 0});  // the last volume
+}
+
+std::string ArchiveBuilder::Rar4() const
+{
+    enum { MainHeader = 0x73, FileHeader = 0x74, EndBlock = 0x7b, HasDataSize = 0x8000, IsFolder = 0xe0 };
+    enum { Unix = 3, Version20 = 20, Stored = 0x30, DosTime = 0x50210000 };  // 2020-01-01
+    std::string out("Rar!\x1a\x07\x00", 7);
+    out += Rar4Block(MainHeader, 0, std::string(6, '\0'));  // one volume, not solid
+    for (const Entry& e : entries) {
+        const bool dir = e.kind == KindDir;
+        std::string fields;
+        PutLe(fields, e.data.size(), 4);  // packed
+        PutLe(fields, e.data.size(), 4);  // unpacked
+        fields += static_cast<char>(Unix);
+        PutLe(fields, Crc32(e.data), 4);
+        PutLe(fields, DosTime, 4);
+        fields += std::string{Version20, Stored};
+        PutLe(fields, e.name.size(), 2);
+        PutLe(fields, static_cast<uint32_t>(e.mode) | (dir ? S_IFDIR : 0), 4);
+        out += Rar4Block(FileHeader, HasDataSize | (dir ? IsFolder : 0), fields + e.name) + e.data;
     }
-    if (!ok) {
-        fprintf(stderr, "ArchiveBuilder: writing '%s' failed\n", path.c_str());
-    }
-    return ok;
+    return out + Rar4Block(EndBlock, 0, "");
 }
 
 }  // namespace testsupport

@@ -27,6 +27,11 @@
 //    devices) after those with data, so the order given is not kept.
 //  - Rar5Stored: RAR5, which libarchive reads but cannot write, made here:
 //    folders and files only, data stored as it is, names as given (UTF-8).
+//  - Rar4Stored: RAR 1.5-4.x, made here too: folders and files, stored, from a
+//    Unix host. A file's mode is its attributes as given, so that a mode
+//    without type bits (0644, not S_IFREG | 0644) reads back with no file
+//    type at all, as some hosts write it. libarchive never compares the CRC
+//    of stored RAR 4 data: damage there shows only where the data is cut.
 #ifndef TEST_SUPPORT_ARCHIVE_BUILDER_H
 #define TEST_SUPPORT_ARCHIVE_BUILDER_H
 
@@ -37,7 +42,7 @@ namespace testsupport {
 
 class ArchiveBuilder {
 public:
-    enum Format { Tar, TarGz, Zip, SevenZip, PaxUtf8, Rar5Stored };
+    enum Format { Tar, TarGz, Zip, SevenZip, PaxUtf8, Rar5Stored, Rar4Stored };
 
     ArchiveBuilder& Dir(const std::string& name, int mode = 0755);
     ArchiveBuilder& File(const std::string& name, const std::string& content, int mode = 0644);
@@ -62,7 +67,8 @@ private:
         std::string data;  // file content or link target
         int mode;
     };
-    bool WriteRar5(const std::string& path) const;
+    std::string Rar5() const;
+    std::string Rar4() const;
 
     std::vector<Entry> entries;
 };

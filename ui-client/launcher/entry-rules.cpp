@@ -39,7 +39,24 @@ Step Refuse(archive_entry* entry, const char* why, const std::string& detail)
 
 bool EntryHasData(archive_entry* entry)
 {
-    const bool file = archive_entry_hardlink(entry) || archive_entry_filetype(entry) == AE_IFREG;
+    bool file = true;
+    if (!archive_entry_hardlink(entry)) {
+        switch (archive_entry_filetype(entry)) {
+        case AE_IFDIR:
+        case AE_IFLNK:
+        case AE_IFCHR:
+        case AE_IFBLK:
+        case AE_IFIFO:
+        case AE_IFSOCK:
+            file = false;
+            break;
+        default:
+            // A regular file, or one whose type the archive leaves unset
+            // (RAR from hosts that store the permission bits only): the
+            // writer makes a regular file of either.
+            break;
+        }
+    }
     return file && (!archive_entry_size_is_set(entry) || archive_entry_size(entry) > 0);
 }
 

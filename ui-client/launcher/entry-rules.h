@@ -20,10 +20,12 @@ enum class Step { Ok, Skip, End, PackageFault, EnvironmentFault };
 // Logs why `entry` is refused; PackageFault.
 Step Refuse(archive_entry* entry, const char* why, const std::string& detail = std::string());
 
-// Whether the entry's data is read: a regular file's or a hard link's,
-// unless its size is known to be 0. Folders, links and the rest have none to
-// write, and a reader may even fail to read theirs (RAR5 folders), so the
-// check reads exactly what the extraction writes.
+// Whether the entry's data is read: that of every entry but a folder, a
+// symbolic link or a special file, unless its size is known to be 0. So a
+// hard link's too, and that of an entry of no known type, which the writer
+// creates as a regular file: damage there must not install unnoticed. The
+// others have none to write, and a reader may even fail to read theirs (RAR5
+// folders), so the check reads exactly what the extraction writes.
 bool EntryHasData(archive_entry* entry);
 
 class EntryRules {

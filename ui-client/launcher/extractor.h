@@ -58,12 +58,12 @@ public:
     void SetProgress(ExtractProgress* sink);
 
     // Reads the whole package: every entry's header, the data Extract would
-    // write (files' and hard links', see EntryHasData), the trailer of every
-    // gzip member and, with `hash`, the SHA-256 of the file (there is no
-    // point without a checksum to compare with). Refuses every entry that
-    // Extract would refuse. 0, or -1 when the package cannot be opened or
-    // read, is damaged, holds a refused entry, or a trailer does not match.
-    // Needs the source only.
+    // write (that of files, hard links and entries of no known type, see
+    // EntryHasData), the trailer of every gzip member and, with `hash`, the
+    // SHA-256 of the file (there is no point without a checksum to compare
+    // with). Refuses every entry that Extract would refuse. 0, or -1 when
+    // the package cannot be opened or read, is damaged, holds a refused
+    // entry, or a trailer does not match. Needs the source only.
     int Scan(ScanResult& result, bool hash = true);
     // An entry count from an earlier Scan of the same, unchanged file;
     // Extract then skips its own count pass. A value below 1 makes Extract

@@ -375,6 +375,8 @@ TEST_F(ExtractorTest, ScanAcceptsExactlyWhatExtractInstalls)
          [](std::string b) { return b + std::string("junk\0\0\0", 7); }, 0, "7 bytes after its last gzip member"},
         {"zip with a damaged entry", ArchiveBuilder::Zip, flip_middle, -1, "cannot read entry 'bin/client'"},
         {"7z with a damaged entry", ArchiveBuilder::SevenZip, flip_middle, -1, "cannot read entry 'bin/client'"},
+        {"rar4 cut inside a file whose type is unset", ArchiveBuilder::Rar4Stored,
+         [](std::string b) { return b.substr(0, b.size() / 2); }, -1, "Truncated RAR file data"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -388,6 +390,7 @@ TEST_F(ExtractorTest, ScanAcceptsExactlyWhatExtractInstalls)
         RemoveTree(target);
         extractor.SetKnownTotal(3);
         EXPECT_EQ(extractor.Extract(), c.result);
+        EXPECT_EQ(extractor.PackageAtFault(), c.result != 0);
         if (c.result == 0) {
             EXPECT_EQ(scan.entries, 3);
             EXPECT_EQ(ReadFile(target + "/bin/client"), Noise(200000));
