@@ -18,6 +18,19 @@ namespace {
 
 std::string socket_path = "/dev/log";
 int socket_fd = -1;
+bool stream = false;
+// After a failed connection, when to try again: a system log that is missing
+// (or too busy to take a connection) stays so for a while, and every warning
+// would otherwise look for it once more.
+double retry_at = 0;
+const double RETRY_SECONDS = 10;
+
+double Now()
+{
+    struct timespec now;
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<double>(now.tv_sec) + now.tv_nsec / 1e9;
+}
 
 void Disconnect()
 {
@@ -26,25 +39,42 @@ void Disconnect()
     socket_fd = -1;
 }
 
-// Connecting a datagram socket only names its peer: it never waits.
+bool ConnectAs(int type, const struct sockaddr_un& address)
+{
+    socket_fd = socket(AF_UNIX, type | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (socket_fd < 0)
+        return false;
+    if (connect(socket_fd, reinterpret_cast<const struct sockaddr*>(&address), sizeof(address)) != 0) {
+        const int error = errno;
+        Disconnect();
+        errno = error;
+        return false;
+    }
+    stream = type == SOCK_STREAM;
+    return true;
+}
+
+// Connecting a datagram socket only names its peer: it never waits. Where
+// the system log listens on a stream socket (EPROTOTYPE), as some daemons'
+// configurations have it, a stream is connected instead, as syslog(3) does;
+// a local stream connects at once or not at all (EAGAIN with a full
+// backlog), so that never waits either.
 bool Connect()
 {
     if (socket_fd >= 0)
         return true;
+    if (Now() < retry_at)
+        return false;
     struct sockaddr_un address;
     memset(&address, 0, sizeof(address));
     address.sun_family = AF_UNIX;
     if (socket_path.size() >= sizeof(address.sun_path))
         return false;
     memcpy(address.sun_path, socket_path.c_str(), socket_path.size());
-    socket_fd = socket(AF_UNIX, SOCK_DGRAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
-    if (socket_fd < 0)
-        return false;
-    if (connect(socket_fd, reinterpret_cast<const struct sockaddr*>(&address), sizeof(address)) != 0) {
-        Disconnect();
-        return false;
-    }
-    return true;
+    if (ConnectAs(SOCK_DGRAM, address) || (errno == EPROTOTYPE && ConnectAs(SOCK_STREAM, address)))
+        return true;
+    retry_at = Now() + RETRY_SECONDS;
+    return false;
 }
 
 }  // namespace
@@ -72,13 +102,24 @@ void Send(int priority, const char* fmt, va_list args)
     // The log's lines end in a line feed; the system log's entries do not.
     while (size > 0 && entry[size - 1] == '\n')
         --size;
-    if (send(socket_fd, entry, static_cast<size_t>(size), MSG_DONTWAIT | MSG_NOSIGNAL) < 0 && errno != EAGAIN)
-        Disconnect();  // the system log went away or restarted: connect again next time
+    // On a stream each entry ends in a NUL, as syslog(3) ends it there, which
+    // is what a daemon that reads /dev/log as a stream must take: syslog-ng's
+    // unix-stream() source ends a message at a NUL or a line feed (rsyslog's
+    // imuxsock reads datagrams only).
+    entry[size] = '\0';
+    const size_t length = static_cast<size_t>(size) + (stream ? 1 : 0);
+    const ssize_t sent = send(socket_fd, entry, length, MSG_DONTWAIT | MSG_NOSIGNAL);
+    // The system log went away or restarted: connect again next time. Part
+    // of an entry on a stream would run into the next one: that connection
+    // ends there too. A full log drops the entry.
+    if ((sent < 0 && errno != EAGAIN) || (sent >= 0 && static_cast<size_t>(sent) < length))
+        Disconnect();
 }
 
 void SetSocketPath(const std::string& path)
 {
     Disconnect();
+    retry_at = 0;
     socket_path = path;
 }
 

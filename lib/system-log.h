@@ -3,8 +3,9 @@
 // An administrator of a machine with many users, or of a fleet with central
 // logging, learns there that a package was refused or an upgrade rolled back,
 // without opening every home folder. Entries go straight to the system log's
-// datagram socket without waiting: a system log that is missing, stopped or
-// full costs a run nothing, and the entry is dropped.
+// socket (a datagram socket, or a stream where the log listens on one)
+// without waiting: a system log that is missing, stopped or full costs a run
+// nothing, and the entry is dropped.
 #ifndef LIB_SYSTEM_LOG_H
 #define LIB_SYSTEM_LOG_H
 

@@ -177,6 +177,10 @@ TEST_F(LoggerTest, WarningsAndErrorsAreCopiedToTheSystemLog)
     struct sockaddr_un address = {AF_UNIX, {}};
     (dir + "/log").copy(address.sun_path, sizeof(address.sun_path) - 1);
     ASSERT_EQ(bind(system_log, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
+    const int stream_log = socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    (dir + "/stream").copy(address.sun_path, sizeof(address.sun_path) - 1);
+    ASSERT_EQ(bind(stream_log, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
+    ASSERT_EQ(listen(stream_log, 1), 0);
     const struct {
         const char* levels;
         Logger::Level level;
@@ -184,7 +188,8 @@ TEST_F(LoggerTest, WarningsAndErrorsAreCopiedToTheSystemLog)
         const char *socket, *heard;
     } cases[] = {{"", Logger::L_ERR, 1, "/log", "<11>"}, {"", Logger::L_WARNING, 1, "/log", "<12>"},
                  {"t=7\n", Logger::L_NOTICE, 1, "/log", ""}, {"system_log=0\n", Logger::L_ERR, 1, "/log", ""},
-                 {"", Logger::L_ERR, 1, "/none", ""}, {"", Logger::L_ERR, 5000, "/log", "<11>"}};
+                 {"", Logger::L_ERR, 1, "/none", ""}, {"", Logger::L_ERR, 5000, "/log", "<11>"},
+                 {"", Logger::L_ERR, 2, "/stream", "<11>"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.levels) + c.socket + std::to_string(c.level) + "x" + std::to_string(c.entries));
         remove(log_path.c_str());
@@ -193,14 +198,19 @@ TEST_F(LoggerTest, WarningsAndErrorsAreCopiedToTheSystemLog)
         for (int i = 0; i < c.entries; ++i)
             Logger::LogMsg(c.level, "t", "[X] t(%d): entry\n", i);
         EXPECT_EQ(Lines(log_path).size(), static_cast<size_t>(c.entries));
-        char entry[512] = {};
-        const bool heard = recv(system_log, entry, sizeof(entry) - 1, 0) > 0 &&
+        const int heard_on = c.socket == std::string("/stream")
+                                 ? accept4(stream_log, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC) : system_log;
+        char entry[512] = {};  // on a stream, up to the first entry's end
+        const bool heard = recv(heard_on, entry, sizeof(entry) - 1, 0) > 0 &&
                            std::regex_match(entry, std::regex(std::string(c.heard) + "[A-Z][a-z]{2} [ 0-9]{2} "
                                                               "[0-9:]{8} skylet-launcher\\[[0-9]+\\]: \\[X\\] t\\(0\\): entry"));
         EXPECT_EQ(heard, *c.heard != '\0') << entry;
-        while (recv(system_log, entry, sizeof(entry), 0) > 0) {
+        while (recv(heard_on, entry, sizeof(entry), 0) > 0) {
         }
+        if (heard_on != system_log)
+            close(heard_on);
     }
+    close(stream_log);
 }
 
 TEST_F(LoggerTest, FailedInitializeKeepsDestinationAndDestroyStopsOutput)
