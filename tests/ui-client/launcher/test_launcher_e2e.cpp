@@ -256,13 +256,15 @@ TEST_F(InstalledLauncherTest, SecondInstanceLeavesAtOnceWhileTheFirstRuns)
     EXPECT_EQ(CountLines(Log(), "[DEBUG] main("), 1);
     EXPECT_EQ(CountLines(Log(), "): app has already launched, return"), 1);
 
-    // The same user's launcher at another path is another instance.
+    // The same user's launcher at another path is another instance, and it
+    // does not wait while the first one's start script runs.
     ASSERT_TRUE(unlink((home + "/hold").c_str()) == 0);
     const std::string other_root = tmp.Path("other-root");
     ASSERT_TRUE(Install(other_root));
     ProcessResult other = RunLauncher(other_root);
     ExpectCleanExit(other, other_root);
     EXPECT_EQ(Calls(), "start 1200\nstart 1200\n");
+    EXPECT_EQ(first.state(), QProcess::Running);
 
     ASSERT_TRUE(WriteFile(home + "/release", ""));
     ASSERT_TRUE(first.waitForFinished(kLimitSeconds * 1000));
