@@ -14,8 +14,11 @@
  *   SKYLET_STALL_COUNTER  a file shared by all the processes; each pass
  *                         appends one byte, its size is the pass number
  *   SKYLET_STALL_HOW      "block" (the default: waits for good), "spin"
- *                         (keeps the processor busy for good) or "slow:MS"
- *                         (every read waits MS milliseconds first)
+ *                         (keeps the processor busy for good), "spin:B:I"
+ *                         (B ms on the processor, then I < 1000 ms asleep,
+ *                         for good) or "slow:MS" (reads wait MS ms first)
+ *   SKYLET_EXEC_REFUSE    "EPERM" or "SIGSYS": how fexecve fails, as under
+ *                         a security policy
  *   SKYLET_CALL_LOG       a file that gets a line for each syncfs and each
  *                         rmdir of the process, in their order
  *
@@ -28,10 +31,12 @@
 #include <dlfcn.h>
 #include <errno.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/types.h>
 #include <time.h>
 #include <unistd.h>
@@ -122,7 +127,9 @@ static void stall_if_asked(int fd)
 {
     int saved_errno = errno;
     const char *how = getenv("SKYLET_STALL_HOW");
-    volatile unsigned long spins = 0;
+    struct timespec idle = {0, 0};
+    long busy = -1;
+    char *end;
 
     if (is_package(fd) && this_pass_stalls()) {
         if (how && strncmp(how, "slow:", 5) == 0) {
@@ -132,9 +139,17 @@ static void stall_if_asked(int fd)
             struct timespec step = {0, 10 * 1000000L};
             while (steps-- > 0)
                 nanosleep(&step, NULL);
-        } else if (how && strcmp(how, "spin") == 0) {
-            for (;;)
-                ++spins;
+        } else if (how && strncmp(how, "spin", 4) == 0) {
+            if (how[4] == ':') {
+                busy = strtol(how + 5, &end, 10);
+                idle.tv_nsec = strtol(end + 1, NULL, 10) * 1000000L;
+            }
+            for (;;) {
+                clock_t from = clock();
+                while (busy < 0 || clock() - from < busy * (CLOCKS_PER_SEC / 1000))
+                    ;
+                nanosleep(&idle, NULL);
+            }
         } else {
             for (;;)
                 pause();
@@ -197,4 +212,20 @@ ssize_t pread(int fd, void *buf, size_t count, off_t offset)
         real = (pread_fn)dlsym(RTLD_NEXT, "pread");
     stall_if_asked(fd);
     return real(fd, buf, count, offset);
+}
+
+/* Runs between fork and exec: only calls that take no lock. */
+int fexecve(int fd, char *const argv[], char *const envp[])
+{
+    static const char name[] = "SKYLET_EXEC_REFUSE=";
+    char *const *env = envp;
+
+    while (*env && strncmp(*env, name, sizeof(name) - 1) != 0)
+        ++env;
+    if (!*env)
+        return (int)syscall(SYS_execveat, fd, "", argv, envp, AT_EMPTY_PATH);
+    if (strcmp(*env + sizeof(name) - 1, "SIGSYS") == 0)
+        raise(SIGSYS);
+    errno = EPERM;
+    return -1;
 }

@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -38,12 +39,17 @@ const double REPORT_INTERVAL_SECONDS = 0.05;
 // A longer gap between two looks means the watcher itself did not run (its
 // session was stopped); only this much of it counts.
 const double LONGEST_COUNTED_GAP_SECONDS = 1.0;
-// The share of the stall limit a reading without progress must have spent
-// on the processor to count as looping.
+// The share of the last stall limit of watching a reading without progress
+// must have spent on the processor to count as looping. Over a window, not
+// since the last progress: a reading held back by a busy machine or a slow
+// disk runs in bursts, and those add up to any share given time.
 const double LOOP_CPU_SHARE = 0.5;
 
-// This executable, opened at start-up; -1 when it could not be.
+// This executable, opened at start-up; -1 when it could not be, or when a
+// reading started from it did not get to the package.
 int executable = -1;
+// Why the package is then read here, for the log.
+const char* why_read_here = "this executable could not be opened";
 
 // Opens the running executable where the kernel says it is, else by the
 // name it was started under (resolved now, before anything changes the
@@ -103,7 +109,7 @@ bool IsCrashSignal(int sig)
 // One report of the reading, written whole (well below PIPE_BUF, so a
 // write is never split).
 struct Report {
-    char kind = 0;  // 'm' moved on, 'e' entries done, 'r' the result
+    char kind = 0;  // 's' started, 'm' moved on, 'e' entries done, 'r' the result
     int32_t total = 0;
     int32_t step = 0;
     int32_t result = -1;
@@ -137,6 +143,11 @@ public:
             report.kind = 'e';
             Send();
         }
+    }
+    void Started()
+    {
+        report.kind = 's';
+        Send();
     }
     void Finish(int result, bool at_fault, const Extractor::ScanResult& scan)
     {
@@ -200,6 +211,9 @@ int ReadingProcess::RunIfAsked(int argc, char** argv)
     PipeReporter reporter(REPORT_FD);
     extractor.SetProgress(&reporter);
     Extractor::ScanResult scan;
+    // Whatever ends the reading before this (a security policy, a library
+    // that cannot be loaded) is no verdict on the package.
+    reporter.Started();
     const int result =
         job == "scan" ? extractor.Scan(scan, strcmp(argv[6], "1") == 0) : extractor.Extract();
     reporter.Finish(result, extractor.PackageAtFault(), scan);
@@ -255,6 +269,13 @@ ReadingProcess::Outcome ReadingProcess::Run(const char* job, const ustring& targ
     if (report[0] >= 0) {
         close(report[0]);
     }
+    if (child > 0 && outcome == Crashed && !started) {
+        // Started the same way, every reading of this run would end so.
+        close(executable);
+        executable = -1;
+        why_read_here = "a reading in a process of its own could not be started";
+        return RunHere(job, target, hash, known_total, scan);
+    }
     return outcome;
 }
 
@@ -305,9 +326,9 @@ ReadingProcess::Outcome ReadingProcess::RunHere(const char* job, const ustring& 
                                                 int known_total, Extractor::ScanResult* scan)
 {
     Logger::LogMsg(Logger::L_NOTICE, LOG_COMP,
-                   "[NOTE] reading-process(%d): this executable could not be opened to read package '%s' "
-                   "in a process of its own; it is read here, without a watch on its progress\n",
-                   __LINE__, source.c_str());
+                   "[NOTE] reading-process(%d): %s; package '%s' is read here, without a watch on "
+                   "its progress\n",
+                   __LINE__, why_read_here, source.c_str());
     Extractor extractor;
     extractor.SetSource(source);
     extractor.SetSourceFd(package);
@@ -331,7 +352,10 @@ ReadingProcess::Outcome ReadingProcess::Watch(int child, int report_fd, const ch
     double watched = 0;
     double last_look = Now();
     double last_progress = 0;
-    double cpu_at_progress = CpuSeconds(child);
+    started = false;
+    // (watched, processor time of the reading) since the last progress,
+    // from the last one at or before the stall limit's start on.
+    std::deque<std::pair<double, double>> samples{{0.0, CpuSeconds(child)}};
     Outcome ended = Done;
     for (;;) {
         struct pollfd pfd = {report_fd, POLLIN, 0};
@@ -347,13 +371,14 @@ ReadingProcess::Outcome ReadingProcess::Watch(int child, int report_fd, const ch
             }
             if (n > 0) {
                 last_progress = watched;
-                cpu_at_progress = CpuSeconds(child);
+                samples.assign(1, {watched, CpuSeconds(child)});
                 pending.insert(pending.end(), buffer, buffer + n);
             }
             size_t used = 0;
             for (; pending.size() - used >= sizeof(Report); used += sizeof(Report)) {
                 Report report;
                 memcpy(&report, pending.data() + used, sizeof(Report));
+                started = true;
                 if (report.kind == 'r') {
                     result = report;
                 }
@@ -364,12 +389,17 @@ ReadingProcess::Outcome ReadingProcess::Watch(int child, int report_fd, const ch
             pending.erase(pending.begin(), pending.begin() + static_cast<long>(used));
             continue;
         }
+        const double cpu = CpuSeconds(child);
+        samples.emplace_back(watched, cpu);
+        while (samples.size() > 1 && samples[1].first <= watched - limits.stall_seconds) {
+            samples.pop_front();
+        }
         const double quiet = watched - last_progress;
         if (quiet < limits.stall_seconds) {
             continue;
         }
-        const double cpu = CpuSeconds(child);
-        if (cpu >= 0 && cpu_at_progress >= 0 && cpu - cpu_at_progress >= LOOP_CPU_SHARE * limits.stall_seconds) {
+        const double cpu_at_start = samples.front().second;
+        if (cpu >= 0 && cpu_at_start >= 0 && cpu - cpu_at_start >= LOOP_CPU_SHARE * limits.stall_seconds) {
             ended = Stalled;
         } else if (quiet >= limits.wait_seconds) {
             ended = Waited;
@@ -399,16 +429,23 @@ ReadingProcess::Outcome ReadingProcess::Watch(int child, int report_fd, const ch
                        __LINE__, source.c_str(), limits.wait_seconds, what);
         return Waited;
     }
+    const int sig = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
+    const std::string how = sig ? strsignal(sig) : "exit code " + std::to_string(WEXITSTATUS(status));
+    if (!started) {
+        Logger::LogMsg(Logger::L_WARNING, LOG_COMP,
+                       "[WARNING] reading-process(%d): the reading of package '%s' could not be started in "
+                       "a process of its own (%s)\n",
+                       __LINE__, source.c_str(), how.c_str());
+        return Crashed;
+    }
     if (result.kind != 'r') {
         // A fault of its own is what the same bytes would cause again; a
         // reading killed from outside (a logout, the out-of-memory killer)
         // says nothing about the package.
-        const int sig = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
         package_at_fault = IsCrashSignal(sig);
         Logger::LogMsg(package_at_fault ? Logger::L_ERR : Logger::L_WARNING, LOG_COMP,
                        "%s reading-process(%d): the reading of package '%s' ended before it was %s (%s)\n",
-                       package_at_fault ? "[ERROR]" : "[WARNING]", __LINE__, source.c_str(), what,
-                       sig ? strsignal(sig) : ("exit code " + std::to_string(WEXITSTATUS(status))).c_str());
+                       package_at_fault ? "[ERROR]" : "[WARNING]", __LINE__, source.c_str(), what, how.c_str());
         return Crashed;
     }
     if (scan) {

@@ -27,8 +27,15 @@
 // what it read, which the same package would do again; one that hardly ran
 // waits on a slow disk or a stopped session, which says nothing about the
 // package, and is given the much longer wait limit before it is ended.
-// Time in which the watcher itself did not run (its session stopped) does
-// not count against the reading.
+// The judgement is over the last stall limit, not since the last progress:
+// a reading held back by a busy machine runs in bursts that add up. Time in
+// which the watcher itself did not run (its session stopped) does not count
+// against the reading.
+//
+// The reading reports that it started before it reads anything. One that
+// ends before that never got to the package (its start refused by a
+// security policy, say): the package is not blamed, and this run reads it
+// in the launcher itself, as when the executable cannot be opened.
 #ifndef LAUNCHER_READING_PROCESS_H
 #define LAUNCHER_READING_PROCESS_H
 
@@ -76,7 +83,8 @@ private:
                 Extractor::ScanResult* scan);
     // Starts the reading; its pid, or -1 with errno set.
     pid_t Start(const std::vector<std::string>& args, int report_fd);
-    // Relays progress until the reading ends, loops or waits too long.
+    // Relays progress until the reading ends, loops or waits too long;
+    // Crashed without `started` when it never got to the package.
     Outcome Watch(int child, int report_fd, const char* job, Extractor::ScanResult* scan);
     // Without an executable to start: the reading in this process, unwatched.
     Outcome RunHere(const char* job, const ustring& target, bool hash, int known_total,
@@ -86,6 +94,8 @@ private:
     const ustring source;
     const Limits limits;
     bool package_at_fault = false;
+    // Whether the reading process reported that it got to the package.
+    bool started = false;
 };
 
 #endif

@@ -640,6 +640,15 @@ TEST_F(UpgradeTest, ReadingThatMakesNoProgressIsStoppedAndTheClientStarted)
         {"a stopped session", ArchiveBuilder::TarGz, "0", "slow:300",
          "setsid " + hung + " & sleep 0.5; kill -STOP -$!; sleep 5; kill -CONT -$!; wait $!", nullptr,
          true, false},
+        {"a busy machine", ArchiveBuilder::TarGz, "1", "spin:100:200", hung, "made no progress for 3 s while "
+         "it was checked, waiting on the disk or stopped", false, false},
+        {"exec refused", ArchiveBuilder::TarGz, "9", "block", "SKYLET_EXEC_REFUSE=EPERM " + hung,
+         "could not be started in a process of its own (exit code 127)", true, false},
+        {"exec killed", ArchiveBuilder::TarGz, "9", "block", "SKYLET_EXEC_REFUSE=SIGSYS " + hung,
+         "could not be started in a process of its own (Bad system call)", true, false},
+        {"killed from outside", ArchiveBuilder::TarGz, "1", "block",
+         hung + " & until [ -s \"$SKYLET_STALL_COUNTER\" ]; do sleep 0.1; done; pkill -KILL -P $!; wait $!",
+         "ended before it was checked (Killed)", false, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.reading);
@@ -648,6 +657,7 @@ TEST_F(UpgradeTest, ReadingThatMakesNoProgressIsStoppedAndTheClientStarted)
         InstallCopy(1200);
         RemoveTree(tree + "/package.rejected");
         unlink((box->Home() + "/started").c_str());
+        unlink((box->Home() + "/engine.log").c_str());
         auto before = SnapshotTree(app);
         ProcessResult r = RunProcess("/bin/sh", {"-c", c.script}, stall(c.pass, c.how, tmp.Path(c.reading)), 90);
         EXPECT_FALSE(r.timed_out);
