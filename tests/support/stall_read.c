@@ -21,6 +21,10 @@
  *                         a security policy
  *   SKYLET_CALL_LOG       a file that gets a line for each syncfs and each
  *                         rmdir of the process, in their order
+ *   SKYLET_KILL_ON_REMOVE a path prefix: the process kills itself with
+ *                         SIGKILL right after it has removed an entry of a
+ *                         folder whose path starts with it (a removal cut
+ *                         short after its first entry)
  *
  * Without the first two variables, and for every other file, reads go
  * through. Only read and pread, the calls the launcher reads its package
@@ -189,6 +193,24 @@ int rmdir(const char *path)
         real = (int (*)(const char *))dlsym(RTLD_NEXT, "rmdir");
     log_call("rmdir ", path);
     return real(path);
+}
+
+int unlinkat(int dirfd, const char *name, int flags)
+{
+    static int (*real)(int, const char *, int);
+    const char *prefix = getenv("SKYLET_KILL_ON_REMOVE");
+    char link[64], folder[4096];
+    ssize_t n;
+    int result;
+
+    if (!real)
+        real = (int (*)(int, const char *, int))dlsym(RTLD_NEXT, "unlinkat");
+    result = real(dirfd, name, flags);
+    proc_fd_path(link, dirfd);
+    if (result == 0 && prefix && (n = readlink(link, folder, sizeof(folder))) > 0 &&
+        (size_t)n >= strlen(prefix) && strncmp(folder, prefix, strlen(prefix)) == 0)
+        raise(SIGKILL);
+    return result;
 }
 
 typedef ssize_t (*read_fn)(int, void *, size_t);

@@ -561,12 +561,15 @@ TEST_F(UpgradeTest, CauseOfAFailureOnAFullDiskReachesTheLog)
         const char* driver_args;
         const char* cause;
         int rollbacks;
+        bool installs;
     } cases[] = {
-        {"size=160k", "", "run", "not enough room for the new copy in", 0},
-        {"size=2m", "", "run --fill-home-on-stop", "No space left on device", 1},
+        {"size=160k", "", "run", "not enough room for the new copy in", 0, false},
+        {"size=2m", "", "run --fill-home-on-stop", "No space left on device", 1, false},
         // Room for the bytes, but for few files more.
         {"size=8m", "mount -o remount,nr_inodes=$(($(df --output=iused \"$HOME\" | tail -1) + 3)) \"$HOME\"", "run",
-         "it needs 6 files and folders", 0},
+         "it needs 6 files and folders", 0, false},
+        // Nothing the package can help: it installs, and the log says why the client cannot run.
+        {"size=8m,noexec", "", "run", "mounted with the option noexec", 0, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.size);
@@ -589,8 +592,9 @@ TEST_F(UpgradeTest, CauseOfAFailureOnAFullDiskReachesTheLog)
             GTEST_SKIP() << "needs a mount namespace of its own (root): " << r.err;
         }
         ASSERT_EQ(r.exit_code, 0) << r.err;
-        EXPECT_EQ(CountLines(r.out, "need=1 result=-1"), 1) << r.out;
-        EXPECT_EQ(SnapshotTree(out + "/.SkyletBackup/Skylet.app"), before);
+        EXPECT_EQ(CountLines(r.out, c.installs ? "need=1 result=0" : "need=1 result=-1"), 1) << r.out;
+        EXPECT_EQ(c.installs ? ReadFile(out + "/.SkyletBackup/Skylet.app/INFO") : "", c.installs ? Info(1300) : "");
+        EXPECT_TRUE(c.installs || SnapshotTree(out + "/.SkyletBackup/Skylet.app") == before);
         const std::string log = ReadFile(out + "/engine.log");
         EXPECT_GE(CountLines(log, c.cause), 1) << log;
         EXPECT_EQ(CountLines(log, "Failed to extract package, rollback to old installation"), c.rollbacks) << log;
@@ -763,35 +767,80 @@ TEST_F(UpgradeTest, InterruptedUpgradeIsRedoneByTheNextRun)
     ExpectFreshCopy(1300);
 }
 
-// A power cut in the middle of an upgrade leaves the old copy whole in the
-// backup and beside it a copy whose files are all empty, or no copy at all.
-// When the package then fails, the whole copy is what comes back; and once
-// the package is on record as refused, the next login still puts it back.
+// A power cut or a logout in the middle of an upgrade, or of the removal of
+// its backups, leaves copies under the backup names beside the copy in
+// place. When the next login installs nothing (its package is refused,
+// before or after its extraction, or was refused before), the copy left in
+// place is the first whole one: a whole backup, else the copy in place when
+// it is whole. Nothing that is not whole is ever put back, and the empty
+// marker of a first install is no copy.
 TEST_F(UpgradeTest, AFailedUpgradeAfterAPowerCutRestoresTheLastWholeCopy)
 {
     InstallPackage(1300);
-    // Refused once extracted: its copy holds an older build than announced.
-    ASSERT_TRUE(Package(1200).Write(package, ArchiveBuilder::TarGz));
-    for (bool cut_copy : {true, false}) {
-        for (bool on_record : {false, true}) {
-            SCOPED_TRACE(std::string(cut_copy ? "empty files" : "no copy") + (on_record ? ", on record" : ""));
-            if (!on_record) {
-                RemoveTree(tree + "/package.rejected");
-            }
-            InstallCopy(1200);
-            RemoveTree(app + "_tmp");
-            const auto whole = SnapshotTree(app);
-            ASSERT_EQ(rename(app.c_str(), (app + "_tmp").c_str()), 0);
-            for (const char* file : {"/INFO", "/bin/skylet-backup-ui", "/package/start-stop"}) {
-                ASSERT_TRUE(!cut_copy || WriteFile(app + file, "", 0755));
-            }
-            unlink((box->Home() + "/started").c_str());
-            EXPECT_EQ(CountLines(Run().out, on_record ? "need=1 result=0" : "need=1 result=-1"), 1);
-            EXPECT_EQ(SnapshotTree(app), whole);
-            EXPECT_EQ(Backups(), 0);
-            EXPECT_EQ(ReadFile(box->Home() + "/started"), "old\n");
+    // 'o' a whole copy of build 1200, 'n' one of build 1300, 'c' a copy whose
+    // files a power cut left empty, 'l' what a removal cut short left (an
+    // empty bin/), 'm' the marker of a first install, '-' nothing.
+    auto lay = [this](const std::string& dir, char what) {
+        if (what == 'o' || what == 'n') {
+            InstallCopy(what == 'o' ? 1200 : 1300);
+            ASSERT_TRUE(dir == app || rename(app.c_str(), dir.c_str()) == 0);
         }
+        for (const char* file : {"/INFO", "/bin/skylet-backup-ui", "/package/start-stop"}) {
+            ASSERT_TRUE(what != 'c' || WriteFile(dir + file, "", 0755));
+        }
+        ASSERT_TRUE((what != 'l' && what != 'm') || MakeDirs(what == 'l' ? dir + "/bin" : dir));
+    };
+    struct Case {
+        const char* layout;   // the copy in place, "_tmp" and "_tmp1"
+        const char* package;  // "build": its copy holds an older build than
+                              // announced; "checksum": it fails its checksum;
+                              // "record": refused by the row before
+        const char* result;
+        int kept;  // the place in `layout` of the copy left in place; -1 none
+    } cases[] = {
+        {"co-", "build", "need=1 result=-1", 1},     {"co-", "record", "need=1 result=0", 1},
+        {"-o-", "build", "need=1 result=-1", 1},     {"-o-", "record", "need=1 result=0", 1},
+        {"co-", "checksum", "need=1 result=-1", 1},  {"nl-", "build", "need=1 result=-1", 0},
+        {"nlo", "record", "need=1 result=0", 2},     {"cm-", "record", "need=1 result=-1", -1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.layout) + ", " + c.package);
+        const std::string places[] = {app, app + "_tmp", app + "_tmp1"};
+        std::vector<std::map<std::string, std::string>> before;
+        for (int i = 2; i >= 0; --i) {
+            RemoveTree(places[i]);
+            lay(places[i], c.layout[i]);
+        }
+        for (const std::string& place : places) {
+            before.push_back(SnapshotTree(place));
+        }
+        if (std::string(c.package) != "record") {
+            RemoveTree(tree + "/package.rejected");
+            const bool checksum = std::string(c.package) == "checksum";
+            ASSERT_TRUE(Package(checksum ? 1300 : 1200).Write(package, ArchiveBuilder::TarGz));
+            ASSERT_TRUE(!checksum || WriteFile(package + ".sha256", Sha256Line("another package")));
+        }
+        unlink((box->Home() + "/started").c_str());
+        EXPECT_EQ(CountLines(Run().out, c.result), 1);
+        RemoveTree(package + ".sha256");
+        EXPECT_EQ(SnapshotTree(app), before[c.kept < 0 ? 0 : c.kept]);
+        EXPECT_EQ(Backups(), c.kept < 0 ? 1 : 0);
+        EXPECT_EQ(ReadFile(box->Home() + "/started"), c.kept < 0 ? "" : "old\n");
     }
+
+    // An upgrade that succeeded, its backup's removal cut short after the
+    // first entry; then a login with a refused package.
+    InstallCopy(1200);
+    InstallPackage(1300);
+    ProcessResult killed = box->Run({"run"}, {{"LD_PRELOAD", STALL_READ_PRELOAD}, {"ASAN_OPTIONS", "verify_asan_link_order=0"},
+                                              {"SKYLET_KILL_ON_REMOVE", app + "_"}});
+    ASSERT_EQ(killed.term_signal, SIGKILL) << killed.err;
+    const auto upgraded = SnapshotTree(app);
+    ASSERT_TRUE(Package(1200).Write(package, ArchiveBuilder::TarGz));
+    Run();
+    EXPECT_EQ(SnapshotTree(app), upgraded);
+    EXPECT_EQ(Backups(), 0);
+    EXPECT_FALSE(PathExists(app + "_removing"));
 }
 
 // Two machines sharing a home folder, a launcher on each at login, an upgrade
@@ -814,7 +863,8 @@ TEST_F(UpgradeTest, LaunchersSharingAHomeUpgradeItOnce)
     EXPECT_EQ(LogCount("extract package:"), 1);
     ExpectFreshCopy(1300);
     const std::string order = ReadFile(calls);
-    EXPECT_LT(order.find("syncfs"), order.find("rmdir " + app + "_tmp")) << order;
+    EXPECT_LT(order.find("syncfs"), order.find("rmdir " + app + "_removing")) << order;
+    EXPECT_NE(order.find("rmdir " + app + "_removing"), std::string::npos) << order;
 }
 
 }  // namespace
