@@ -1,6 +1,7 @@
 #include "cloud-service.h"
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -72,7 +73,8 @@ Service::Service()
       package_entries(0),
       package_at_fault(false),
       package_fd(-1),
-      checked_package()
+      checked_package(),
+      unchanged_notes(-1)
 {
 }
 
@@ -215,7 +217,10 @@ int Service::PrepareUserEnv()
         return -1;
     }
 
+    // The copy the check compared with is this backup now.
+    link_source = backup;
     int result = ExtractPackage();
+    link_source = ustring("");
     if (result == 0) {
         result = ValidateNewCopy();
     }
@@ -371,9 +376,11 @@ int Service::OpenPackage(const std::string& checksum_word)
 
 void Service::ClosePackage()
 {
-    if (package_fd >= 0) {
-        close(package_fd);
-        package_fd = -1;
+    for (int* fd : {&package_fd, &unchanged_notes}) {
+        if (*fd >= 0) {
+            close(*fd);
+            *fd = -1;
+        }
     }
 }
 
@@ -395,6 +402,9 @@ int Service::ScanPackage(const std::string& expected_sha256)
     const ustring package = GetPackagePath();
     Extractor::ScanResult scan;
     ReadingProcess reading(package_fd, package, reading_limits);
+    // What the copy already holds is linked, not written, by the extraction.
+    unchanged_notes = IsFileExist(per_user_install_path) ? memfd_create("unchanged-files", MFD_CLOEXEC) : -1;
+    reading.SetUnchanged(unchanged_notes, per_user_install_path);
     const ReadingProcess::Outcome outcome = reading.Scan(!expected_sha256.empty(), scan);
     PackageChecked();
     if (outcome != ReadingProcess::Done) {
@@ -419,7 +429,9 @@ int Service::ScanPackage(const std::string& expected_sha256)
     }
     package_at_fault = false;
     package_entries = scan.entries;
-    return CheckRoomFor(GetUserSkyletInstallPath(), scan.space_needed, static_cast<uint64_t>(scan.entries));
+    // Linked files take a name in a folder, not room.
+    return CheckRoomFor(GetUserSkyletInstallPath(), scan.space_needed - scan.unchanged_space,
+                        static_cast<uint64_t>(scan.entries - scan.unchanged_files));
 }
 
 void Service::RememberRejectedPackage()
@@ -457,6 +469,9 @@ int Service::ExtractPackage()
     }
     Notify_Adapter::GetInstance().UpdateDialogText(StrTable::LoadStr(StrTable::desc_skyl_env_preparing));
     ReadingProcess reading(package_fd, source, reading_limits);
+    if (!link_source.empty()) {
+        reading.SetUnchanged(unchanged_notes, link_source);
+    }
     if (reading.Extract(target, package_entries) != ReadingProcess::Done) {
         package_at_fault = reading.PackageAtFault();
         return -1;

@@ -114,6 +114,11 @@ protected:
     // extraction reads that file and no other, and what it looked like then.
     int package_fd;
     struct stat checked_package;
+    // The check's notes of the files the current copy holds byte for byte
+    // (a memory file; -1 without), and the backup the extraction links them
+    // from (empty: every file is written).
+    int unchanged_notes;
+    ustring link_source;
     // What the check compared: the package's identity and the checksum
     // file's word. A rejection records exactly this.
     PackageStamp checked_stamp;

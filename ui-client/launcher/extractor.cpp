@@ -22,6 +22,7 @@
 #include "package-reader.h"
 #include "symlink-guard.h"
 #include "texts/strtab.h"
+#include "unchanged-files.h"
 
 namespace {
 
@@ -214,14 +215,20 @@ int ForEachDataBlock(archive* ar, ReadProgress* progress, Take take)
 }
 
 // Reads the current entry's data to its end, as an extraction would, and
-// counts it.
+// counts it; `unchanged`, when there is one, compares it as it comes.
 Step ReadEntryData(archive* ar, const PackageReader& reader, archive_entry* entry, int number,
-                   const ustring& source, ReadProgress* progress, uint64_t& bytes)
+                   const ustring& source, ReadProgress* progress, UnchangedFiles* unchanged, uint64_t& bytes)
 {
-    const int r = ForEachDataBlock(ar, progress, [&bytes](const void*, size_t size, la_int64_t) {
+    const int r = ForEachDataBlock(ar, progress, [&](const void* block, size_t size, la_int64_t offset) {
         bytes += size;
+        if (unchanged) {
+            unchanged->Compare(block, size, offset);
+        }
         return ARCHIVE_OK;
     });
+    if (unchanged) {
+        unchanged->End(r == ARCHIVE_OK);
+    }
     if (r != ARCHIVE_OK) {
         Logger::LogMsg(Logger::L_ERR, LOG_COMP,
                        "[ERROR] extractor(%d): cannot read entry '%s' of '%s': %s\n", __LINE__,
@@ -325,6 +332,19 @@ Step WriteEntry(archive* ar, archive* aw, const PackageReader& reader, archive_e
     return Step::Ok;
 }
 
+// Passes over the data of an entry the new copy already has: inflated and
+// dropped in a stream, skipped where the format allows.
+Step SkipData(archive* ar, const PackageReader& reader, archive_entry* entry, int number)
+{
+    const int r = archive_read_data_skip(ar);
+    if (r != ARCHIVE_OK) {
+        Logger::LogMsg(Logger::L_ERR, LOG_COMP, "[ERROR] extractor(%d): cannot read entry '%s': %s\n", __LINE__,
+                       EntryName(entry), CauseOf(reader, ar, nullptr, Where{r, number}).c_str());
+        return BlameFor(reader, ar);
+    }
+    return Step::Ok;
+}
+
 // Logs bytes after the last gzip member: gzip ignores them with a warning,
 // and so does the archive library.
 void NoteTrailingBytes(const PackageReader& reader, const ustring& source)
@@ -386,6 +406,11 @@ void Extractor::SetProgress(ExtractProgress* sink)
     progress = sink;
 }
 
+void Extractor::SetUnchanged(UnchangedFiles* files)
+{
+    unchanged = files;
+}
+
 void Extractor::SetKnownTotal(int total)
 {
     known_total = total;
@@ -419,6 +444,7 @@ int Extractor::ScanPackage(ScanResult& result, bool hash)
     // anything else is read seekable, as the extraction reads it.
     Step step = OpenPackage(reader, ar, source, source_fd, false);
     EntryRules rules;
+    const mode_t mask = CurrentUmask();
     int entries = 0;
     uint64_t space = 0;
     archive_entry* entry = nullptr;
@@ -428,8 +454,15 @@ int Extractor::ScanPackage(ScanResult& result, bool hash)
             step = Step::Ok;
         }
         uint64_t bytes = 0;
+        const bool compared = unchanged && archive_entry_filetype(entry) == AE_IFREG && !archive_entry_hardlink(entry);
+        if (step == Step::Ok && compared) {
+            unchanged->Begin(entry, entries + 1, mask);
+        } else if (step == Step::Ok && unchanged && archive_entry_hardlink(entry)) {
+            unchanged->Forget(archive_entry_hardlink(entry));
+        }
         if (step == Step::Ok && EntryHasData(entry)) {
-            step = ReadEntryData(ar, reader, entry, entries + 1, source, progress, bytes);
+            step = ReadEntryData(ar, reader, entry, entries + 1, source, progress, compared ? unchanged : nullptr,
+                                 bytes);
         }
         if (step != Step::Ok) {
             break;
@@ -457,6 +490,10 @@ int Extractor::ScanPackage(ScanResult& result, bool hash)
     NoteTrailingBytes(reader, source);
     result.entries = entries;
     result.space_needed = space;
+    if (unchanged) {
+        result.unchanged_files = unchanged->Files();
+        result.unchanged_space = unchanged->Space();
+    }
     if (hash) {
         result.sha256 = reader.Sha256();
     }
@@ -470,7 +507,12 @@ int Extractor::Count()
         return -1;
     }
     ScanResult result;
-    return ScanPackage(result, false) == 0 ? result.entries : -1;
+    // A count compares nothing: the notes are the check's.
+    UnchangedFiles* const files = unchanged;
+    unchanged = nullptr;
+    const int counted = ScanPackage(result, false) == 0 ? result.entries : -1;
+    unchanged = files;
+    return counted;
 }
 
 int Extractor::List()
@@ -550,11 +592,15 @@ int Extractor::ExtractEntries(int total)
         if (step == Step::Ok) {
             step = rules.Admit(entry, done + 1);
         }
+        const std::string stored = step == Step::Ok ? EntryName(entry) : "";
         if (step == Step::Ok) {
             modes.Remember(entry);
             step = placer.Place(entry);
         }
-        if (step == Step::Ok) {
+        if (step == Step::Ok && unchanged && !archive_entry_hardlink(entry) &&
+            unchanged->Link(stored, done + 1, archive_entry_pathname(entry))) {
+            step = SkipData(ar, reader, entry, done + 1);
+        } else if (step == Step::Ok) {
             step = WriteEntry(ar, aw, reader, entry, done + 1, progress);
         }
         if (step == Step::Skip) {
@@ -580,6 +626,11 @@ int Extractor::ExtractEntries(int total)
     archive_write_free(aw);
     if (step == Step::End && modes.Apply(target.c_str_utf8()) != 0) {
         step = Step::EnvironmentFault;
+    }
+    if (unchanged && step == Step::End) {
+        Logger::LogMsg(Logger::L_INFO, LOG_COMP,
+                       "[INFO] extractor(%d): %d of %d entries linked from the old copy, the rest written\n",
+                       __LINE__, unchanged->Linked(), done);
     }
     package_at_fault = step == Step::PackageFault;
     return step == Step::End ? 0 : -1;

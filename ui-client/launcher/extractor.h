@@ -27,6 +27,7 @@
 #include "ustring/ustring.h"
 
 struct archive;
+class UnchangedFiles;
 
 // Where an extraction that runs away from Qt reports to: with a sink set,
 // the extractor reports entries and reading progress only here and calls
@@ -45,6 +46,11 @@ public:
         // Room the extracted copy takes on disk, estimated from the entries:
         // file data in whole 4 KiB blocks plus a block for each folder.
         uint64_t space_needed = 0;
+        // Of those, the files the current copy holds byte for byte, which
+        // the extraction links rather than writes (SetUnchanged), and the
+        // room they take.
+        int unchanged_files = 0;
+        uint64_t unchanged_space = 0;
     };
 
     Extractor();
@@ -56,6 +62,9 @@ public:
     // every operation reads it from its start.
     void SetSourceFd(int fd);
     void SetProgress(ExtractProgress* sink);
+    // Scan compares the package's files with those of `files`'s copy and
+    // notes the ones it holds byte for byte; Extract links those from it.
+    void SetUnchanged(UnchangedFiles* files);
 
     // Reads the whole package: every entry's header, the data Extract would
     // write (that of files, hard links and entries of no known type, see
@@ -90,6 +99,7 @@ private:
     ustring source;
     int source_fd = -1;
     ExtractProgress* progress = nullptr;
+    UnchangedFiles* unchanged = nullptr;
     int known_total = 0;
     bool package_at_fault = false;
 };

@@ -16,11 +16,13 @@
 #include <cstdlib>
 #include <cstring>
 #include <deque>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "adapter.h"
 #include "log.h"
+#include "unchanged-files.h"
 
 extern char** environ;
 
@@ -32,6 +34,7 @@ const char* const ROLE = "--read-package";
 const int PACKAGE_FD = 3;
 const int REPORT_FD = 4;
 const int LOG_FD = 5;
+const int NOTES_FD = 6;
 // How often the launcher looks at the reading; also how soon the dialog
 // hears of finished entries, which the reading reports at most this often.
 const int WATCH_INTERVAL_MS = 50;
@@ -116,6 +119,8 @@ struct Report {
     int32_t package_at_fault = 0;
     int32_t entries = 0;
     uint64_t space_needed = 0;
+    int32_t unchanged_files = 0;
+    uint64_t unchanged_space = 0;
     char sha256[65] = {};
 };
 
@@ -156,6 +161,8 @@ public:
         report.package_at_fault = at_fault ? 1 : 0;
         report.entries = scan.entries;
         report.space_needed = scan.space_needed;
+        report.unchanged_files = scan.unchanged_files;
+        report.unchanged_space = scan.unchanged_space;
         strncpy(report.sha256, scan.sha256.c_str(), sizeof(report.sha256) - 1);
         Send();
     }
@@ -174,6 +181,29 @@ private:
     Report report;
 };
 
+// One reading, in whichever process runs it. With a copy to compare with,
+// the check notes into `notes` the files it holds byte for byte and the
+// extraction links them; notes that cannot be read or written leave every
+// file to be written.
+int ReadPackage(Extractor& extractor, bool scan_job, bool hash, Extractor::ScanResult& scan, int notes,
+                const std::string& copy)
+{
+    std::unique_ptr<UnchangedFiles> unchanged;
+    if (notes >= 0 && !copy.empty()) {
+        unchanged.reset(new UnchangedFiles(copy));
+        if (!scan_job && !unchanged->Load(notes)) {
+            unchanged.reset();
+        }
+        extractor.SetUnchanged(unchanged.get());
+    }
+    const int result = scan_job ? extractor.Scan(scan, hash) : extractor.Extract();
+    if (scan_job && unchanged && result == 0 && !unchanged->Save(notes)) {
+        scan.unchanged_files = 0;
+        scan.unchanged_space = 0;
+    }
+    return result;
+}
+
 }  // namespace
 
 int ReadingProcess::RunIfAsked(int argc, char** argv)
@@ -185,8 +215,8 @@ int ReadingProcess::RunIfAsked(int argc, char** argv)
         return -1;
     }
     // role job parent-pid source target hash known-total log-type log-path
-    // level-path rotate-count
-    if (argc != 12) {
+    // level-path rotate-count copy
+    if (argc != 13) {
         fprintf(stderr, "%s: the reading role is started by the launcher itself\n", argv[0]);
         return 2;
     }
@@ -214,8 +244,9 @@ int ReadingProcess::RunIfAsked(int argc, char** argv)
     // Whatever ends the reading before this (a security policy, a library
     // that cannot be loaded) is no verdict on the package.
     reporter.Started();
-    const int result =
-        job == "scan" ? extractor.Scan(scan, strcmp(argv[6], "1") == 0) : extractor.Extract();
+    const std::string copy = strcmp(argv[12], "-") == 0 ? "" : argv[12];
+    const int result = ReadPackage(extractor, job == "scan", strcmp(argv[6], "1") == 0, scan,
+                                   copy.empty() ? -1 : NOTES_FD, copy);
     reporter.Finish(result, extractor.PackageAtFault(), scan);
     // Nothing of the launcher's to tear down: the process ends here.
     _exit(0);
@@ -224,6 +255,12 @@ int ReadingProcess::RunIfAsked(int argc, char** argv)
 ReadingProcess::ReadingProcess(int package, const ustring& source, const Limits& limits)
     : package(package), source(source), limits(limits)
 {
+}
+
+void ReadingProcess::SetUnchanged(int notes, const ustring& copy)
+{
+    unchanged_notes = notes;
+    unchanged_copy = copy;
 }
 
 ReadingProcess::Outcome ReadingProcess::Scan(bool hash, Extractor::ScanResult& scan)
@@ -253,7 +290,8 @@ ReadingProcess::Outcome ReadingProcess::Run(const char* job, const ustring& targ
         child = Start({"skylet-launcher", ROLE, job, std::to_string(getpid()), source.c_str(),
                        target.empty() ? "-" : target.c_str(), hash ? "1" : "0", std::to_string(known_total),
                        std::to_string(static_cast<int>(log.type)), log.log_path.c_str(),
-                       log.level_path.c_str(), std::to_string(log.rotate_cnt)},
+                       log.level_path.c_str(), std::to_string(log.rotate_cnt),
+                       unchanged_notes >= 0 && !unchanged_copy.empty() ? unchanged_copy.c_str() : "-"},
                       report[1]);
         err = errno;
         close(report[1]);
@@ -289,11 +327,11 @@ pid_t ReadingProcess::Start(const std::vector<std::string>& args, int report_fd)
     // Numbered above the places the reading gets them at, so that putting
     // one there cannot overwrite another; the log's is -1 without a file.
     const int log_fd = Logger::CurrentSetup().fd;
-    const int from[] = {package, report_fd, log_fd};
-    int copies[] = {-1, -1, -1};
+    const int from[] = {package, report_fd, log_fd, unchanged_notes};
+    int copies[] = {-1, -1, -1, -1};
     pid_t child = -1;
     int err = 0;
-    for (int i = 0; i < 3 && err == 0; ++i) {
+    for (int i = 0; i < 4 && err == 0; ++i) {
         if (from[i] >= 0 && (copies[i] = fcntl(from[i], F_DUPFD_CLOEXEC, 10)) < 0) {
             err = errno;
         }
@@ -304,8 +342,8 @@ pid_t ReadingProcess::Start(const std::vector<std::string>& args, int report_fd)
     }
     if (child == 0) {
         // Only calls that take no lock from here to the new program.
-        const int places[] = {PACKAGE_FD, REPORT_FD, LOG_FD};
-        for (int i = 0; i < 3; ++i) {
+        const int places[] = {PACKAGE_FD, REPORT_FD, LOG_FD, NOTES_FD};
+        for (int i = 0; i < 4; ++i) {
             if (copies[i] >= 0 && dup2(copies[i], places[i]) < 0) {
                 _exit(127);
             }
@@ -335,8 +373,8 @@ ReadingProcess::Outcome ReadingProcess::RunHere(const char* job, const ustring& 
     extractor.SetTarget(target);
     extractor.SetKnownTotal(known_total);
     Extractor::ScanResult ignored;
-    const int result =
-        strcmp(job, "scan") == 0 ? extractor.Scan(scan ? *scan : ignored, hash) : extractor.Extract();
+    const int result = ReadPackage(extractor, strcmp(job, "scan") == 0, hash, scan ? *scan : ignored,
+                                   unchanged_notes, unchanged_copy.c_str());
     package_at_fault = result != 0 && extractor.PackageAtFault();
     return result == 0 ? Done : Failed;
 }
@@ -451,6 +489,8 @@ ReadingProcess::Outcome ReadingProcess::Watch(int child, int report_fd, const ch
     if (scan) {
         scan->entries = result.entries;
         scan->space_needed = result.space_needed;
+        scan->unchanged_files = result.unchanged_files;
+        scan->unchanged_space = result.unchanged_space;
         scan->sha256 = result.sha256;
     }
     package_at_fault = result.package_at_fault != 0;

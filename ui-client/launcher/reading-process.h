@@ -17,7 +17,8 @@
 // descriptor, so the reading needs no /proc and is the very program that
 // runs, even when a package manager replaces the file meanwhile. It gets the
 // open package as descriptor 3, reports on descriptor 4 and appends to its
-// parent's log file, open as descriptor 5, which only the parent rotates.
+// parent's log file, open as descriptor 5, which only the parent rotates;
+// the notes of unchanged files (unchanged-files.h) are descriptor 6.
 //
 // The watch is on progress, not on the clock: the reading reports the bytes
 // of the package it reads for the first time (reading the same bytes again
@@ -75,6 +76,10 @@ public:
     Outcome Scan(bool hash, Extractor::ScanResult& scan);
     // Extractor::Extract into `target`, its entries reported to the dialog.
     Outcome Extract(const ustring& target, int known_total);
+    // The files of `copy` the package holds byte for byte: Scan notes them
+    // into the memory file `notes`, Extract links them from `copy` (then the
+    // backup of the copy Scan compared with). Nothing without it.
+    void SetUnchanged(int notes, const ustring& copy);
     // After anything but Done: whether the package is to blame.
     bool PackageAtFault() const { return package_at_fault; }
 
@@ -92,6 +97,8 @@ private:
 
     const int package;
     const ustring source;
+    int unchanged_notes = -1;
+    ustring unchanged_copy;
     const Limits limits;
     bool package_at_fault = false;
     // Whether the reading process reported that it got to the package.
