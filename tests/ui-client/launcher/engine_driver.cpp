@@ -14,7 +14,8 @@
 //       does); with --overwrite-package-on-stop FILE, FILE's bytes are
 //       written into the package file itself. --fill-home-on-stop fills the
 //       home folder's file system to its last byte while the client is being
-//       stopped. --swap-checksum-on-check FILE renames FILE over the
+//       stopped; --rewrite-on-stop FILE writes FILE's own bytes into it
+//       again, as a client that saves a file would. --swap-checksum-on-check FILE renames FILE over the
 //       package's checksum file once the check has read the package.
 //       --stall-limit S stops a reading of the package that makes no
 //       progress while it keeps the processor busy for S seconds (30 by
@@ -51,6 +52,7 @@ public:
     const char* swap_with = nullptr;
     const char* overwrite_with = nullptr;
     const char* checksum_with = nullptr;
+    const char* rewrite = nullptr;
     bool fill_home = false;
 
     void PackageChecked() override
@@ -69,6 +71,12 @@ public:
         if (overwrite_with) {
             CopyInto(overwrite_with, GetPackagePath().c_str());
         }
+        if (rewrite) {
+            const std::string saved = std::string(rewrite) + ".saved";
+            CopyInto(rewrite, saved.c_str());
+            CopyInto(saved.c_str(), rewrite);
+            unlink(saved.c_str());
+        }
         if (fill_home) {
             FillUp((GetUserInstallPath() + "/filler").c_str());
         }
@@ -78,7 +86,7 @@ private:
     static void CopyInto(const char* from, const char* to)
     {
         int in = open(from, O_RDONLY);
-        int out = open(to, O_WRONLY | O_TRUNC);
+        int out = open(to, O_WRONLY | O_TRUNC | O_CREAT, 0600);
         char buffer[65536];
         ssize_t n;
         while (in >= 0 && out >= 0 && (n = read(in, buffer, sizeof(buffer))) > 0) {
@@ -136,6 +144,8 @@ int main(int argc, char** argv)
             service->swap_with = value;
         } else if (option == "--overwrite-package-on-stop") {
             service->overwrite_with = value;
+        } else if (option == "--rewrite-on-stop") {
+            service->rewrite = value;
         } else if (option == "--swap-checksum-on-check") {
             service->checksum_with = value;
         } else if (option == "--stall-limit") {

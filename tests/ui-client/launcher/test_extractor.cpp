@@ -1,5 +1,6 @@
 // Extractor against real archives written with libarchive.
 #include <gtest/gtest.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -19,6 +20,7 @@
 #include "temp_dir.h"
 #include "texts/strtab.h"
 #include "tree_snapshot.h"
+#include "unchanged-files.h"
 #include "unprivileged.h"
 
 using namespace testsupport;
@@ -474,6 +476,30 @@ TEST_F(ExtractorTest, FoldersTakeTheModeOfTheirLastEntry)
     EXPECT_TRUE(extractor.PackageAtFault());
     EXPECT_EQ(log->Count("refusing entry 2: it has no name"), 1);
     umask(saved_umask);
+}
+
+// What the old copy holds byte for byte is linked from it, the rest
+// written; a zip entry's data is then skipped, not inflated.
+TEST_F(ExtractorTest, FilesTheOldCopyHoldsAreLinkedFromIt)
+{
+    ASSERT_EQ(Extract(ArchiveBuilder().Dir("a").File("a/same", "same").File("a/other", "new"), ArchiveBuilder::Zip), 0);
+    ASSERT_TRUE(WriteFile(target + "/a/other", "old"));
+    const std::string backup = tmp.Path("backup");
+    const int notes = memfd_create("notes", MFD_CLOEXEC);
+    UnchangedFiles in_copy(target), in_backup(backup);
+    Fresh().SetUnchanged(&in_copy);
+    Extractor::ScanResult scan;
+    ASSERT_EQ(extractor.Scan(scan, false), 0);
+    EXPECT_EQ(scan.unchanged_files, 1);
+    ASSERT_TRUE(in_copy.Save(notes) && rename(target.c_str(), backup.c_str()) == 0 && in_backup.Load(notes));
+    Fresh().SetUnchanged(&in_backup);
+    ASSERT_EQ(extractor.Extract(), 0);
+    struct stat linked, old_file;
+    ASSERT_EQ(stat((target + "/a/same").c_str(), &linked) | stat((backup + "/a/same").c_str(), &old_file), 0);
+    EXPECT_EQ(linked.st_ino, old_file.st_ino);
+    EXPECT_EQ(ReadFile(target + "/a/other"), "new");
+    EXPECT_EQ(ReadFile(backup + "/a/other"), "old");
+    close(notes);
 }
 
 }  // namespace
