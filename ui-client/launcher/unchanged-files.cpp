@@ -71,14 +71,17 @@ UnchangedFiles::~UnchangedFiles()
 
 UnchangedFiles::Identity UnchangedFiles::IdentityOf(const struct stat& st, int number)
 {
-    return Identity{number,
-                    static_cast<uint64_t>(st.st_dev),
-                    static_cast<uint64_t>(st.st_ino),
-                    static_cast<uint64_t>(st.st_size),
-                    st.st_mtim.tv_sec,
-                    st.st_mtim.tv_nsec,
-                    st.st_ctim.tv_sec,
-                    st.st_ctim.tv_nsec};
+    Identity identity;
+    memset(&identity, 0, sizeof(identity));  // padding too: the notes are written as they lie
+    identity.number = number;
+    identity.dev = static_cast<uint64_t>(st.st_dev);
+    identity.ino = static_cast<uint64_t>(st.st_ino);
+    identity.size = static_cast<uint64_t>(st.st_size);
+    identity.mtime_sec = st.st_mtim.tv_sec;
+    identity.mtime_nsec = st.st_mtim.tv_nsec;
+    identity.ctime_sec = st.st_ctim.tv_sec;
+    identity.ctime_nsec = st.st_ctim.tv_nsec;
+    return identity;
 }
 
 bool UnchangedFiles::Same(const Identity& a, const Identity& b)
