@@ -2,11 +2,12 @@
 // session would, and reports how long they took, when the client came up and
 // how much memory the largest of them needed.
 //
-//   launch-timer [--watch FILE] [--wait-ms N] -- CMD [ARGS...] [--then CMD [ARGS...]]...
+//   launch-timer [--watch FILE] [--wait-ms N] [--end-pid PID] -- CMD [ARGS...] [--then CMD [ARGS...]]...
 //
 // Prints one line:
 //   wall_us=<until the last command ended> client_us=<until FILE was written, or -1>
 //   maxrss_kb=<largest peak RSS of a command and its reaped children> rc=<first non-zero exit, or 0>
+//   ended_us=<until process PID ended, or -1>
 //
 // FILE is watched with inotify from before the first command starts: the
 // client writes its pid file as soon as its executable runs, so the moment
@@ -14,6 +15,8 @@
 // moment the user gets the client. When the commands end before that, the
 // timer keeps watching for up to --wait-ms (default 5000). Standard output
 // and error of the commands go to /dev/null: printing is not what is timed.
+// PID is the running client an upgrade stops: client_us - ended_us is how
+// long the user was without one.
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -44,7 +47,7 @@ long long NowUs()
 
 int Usage()
 {
-    fprintf(stderr, "usage: launch-timer [--watch FILE] [--wait-ms N] -- CMD [ARGS...] [--then CMD [ARGS...]]...\n");
+    fprintf(stderr, "usage: launch-timer [--watch FILE] [--wait-ms N] [--end-pid PID] -- CMD [ARGS...] [--then CMD [ARGS...]]...\n");
     return 2;
 }
 
@@ -67,12 +70,15 @@ int main(int argc, char** argv)
 {
     std::string watch;
     long long wait_ms = 5000;
+    int end_fd = -1;
     int i = 1;
     for (; i < argc; ++i) {
         if (strcmp(argv[i], "--watch") == 0 && i + 1 < argc) {
             watch = argv[++i];
         } else if (strcmp(argv[i], "--wait-ms") == 0 && i + 1 < argc) {
             wait_ms = atoll(argv[++i]);
+        } else if (strcmp(argv[i], "--end-pid") == 0 && i + 1 < argc) {
+            end_fd = static_cast<int>(syscall(SYS_pidfd_open, atoi(argv[++i]), 0));
         } else if (strcmp(argv[i], "--") == 0) {
             ++i;
             break;
@@ -114,7 +120,7 @@ int main(int argc, char** argv)
     posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
 
     char events[sizeof(inotify_event) + NAME_MAX + 1] __attribute__((aligned(8)));
-    long long client_us = -1;
+    long long client_us = -1, ended_us = -1;
     long maxrss_kb = 0;
     int rc = 0;
     const long long start = NowUs();
@@ -139,11 +145,17 @@ int main(int argc, char** argv)
             return 2;
         }
         for (;;) {
-            pollfd fds[2] = {{pid_fd, POLLIN, 0}, {notify_fd, POLLIN, 0}};
-            const int n = poll(fds, notify_fd >= 0 ? 2 : 1, -1);
+            // poll() skips the negative descriptors.
+            pollfd fds[3] = {{pid_fd, POLLIN, 0}, {notify_fd, POLLIN, 0}, {end_fd, POLLIN, 0}};
+            const int n = poll(fds, 3, -1);
             if (n < 0 && errno == EINTR)
                 continue;
             const long long now = NowUs();
+            if (end_fd >= 0 && (fds[2].revents & POLLIN)) {
+                ended_us = now - start;
+                close(end_fd);
+                end_fd = -1;
+            }
             if (notify_fd >= 0 && (fds[1].revents & POLLIN))
                 drain(now);
             if (fds[0].revents & POLLIN)
@@ -177,6 +189,7 @@ int main(int argc, char** argv)
         }
     }
 
-    printf("wall_us=%lld client_us=%lld maxrss_kb=%ld rc=%d\n", wall_us, client_us, maxrss_kb, rc);
+    printf("wall_us=%lld client_us=%lld maxrss_kb=%ld rc=%d ended_us=%lld\n", wall_us, client_us, maxrss_kb, rc,
+           ended_us);
     return 0;
 }

@@ -13,6 +13,10 @@ compressible about fourfold), one in three random bytes (incompressible), as
 in an application folder. Everything comes from one seeded generator, and tar
 and gzip are told to leave out times and owners, so that two runs give the
 same package from the same client.
+
+--next writes the build after that one: every tenth data file rewritten
+(half of them at another size), one in fifty dropped and as many added, whose
+bytes DIR/stats gives as changed_bytes.
 """
 import argparse
 import math
@@ -59,9 +63,12 @@ def main():
     p.add_argument("--start-stop", required=True)
     p.add_argument("--build", type=int, required=True)
     p.add_argument("--out", required=True)
+    p.add_argument("--next", action="store_true")
     a = p.parse_args()
 
     rng = random.Random(a.seed)
+    other = random.Random(a.seed + 1)  # the next build's bytes; rng stays in step with the previous build
+    changed = 0
     lo, hi = math.log(a.min_size), math.log(a.max_size)
     os.makedirs(os.path.join(a.out, "package"), exist_ok=True)
     with tempfile.TemporaryDirectory(dir=a.out) as stage:
@@ -74,7 +81,7 @@ def main():
         os.chmod(os.path.join(stage, "bin", "skylet-backup-ui"), 0o755)
         os.chmod(os.path.join(stage, "package", "start-stop"), 0o755)
         total = 0
-        for i in range(a.files):
+        for i in range(a.files + (a.files // 50 if a.next else 0)):
             folder = os.path.join(stage, "data", f"g{i // 3600:02d}", f"d{(i // 60) % 60:02d}")
             if i % 60 == 0:
                 os.makedirs(folder, exist_ok=True)
@@ -83,6 +90,12 @@ def main():
                 name, data = f"blob-{i:06d}.bin", rng.randbytes(size)
             else:
                 name, data = f"text-{i:06d}.txt", text_bytes(rng, size)
+            if a.next and i < a.files and i % 50 == 23:
+                continue
+            if a.next and i < a.files and i % 10 == 7:
+                size = size if i % 20 == 7 else int(math.exp(other.uniform(lo, hi)))
+                data = other.randbytes(size) if i % 3 == 2 else text_bytes(other, size)
+            changed += len(data) if a.next and (i >= a.files or i % 10 == 7) else 0
             with open(os.path.join(folder, name), "wb") as f:
                 f.write(data)
             total += len(data)
@@ -104,7 +117,7 @@ def main():
         f.write(digest)
     write_info(os.path.join(a.out, "INFO"), a.build)
     with open(os.path.join(a.out, "stats"), "w") as f:
-        f.write(f"files={a.files + 3} bytes={total} package_bytes={os.path.getsize(vpk)}\n")
+        f.write(f"files={a.files + 3} bytes={total} package_bytes={os.path.getsize(vpk)} changed_bytes={changed}\n")
 
 
 if __name__ == "__main__":
