@@ -261,22 +261,11 @@ void Service::RollBack(const ustring& backup)
                        "installation\n",
                        __LINE__);
     }
-    // The partial copy could pass for a complete one. If it cannot be moved
-    // away, the backup stays beside it, which makes the next run install
-    // again.
-    if (copy.Retire(copy.Path()) != 0) {
-        return;
-    }
-    if (!backup.empty() && FSRename(backup, copy.Path()) != 0) {
-        Logger::LogMsg(Logger::L_ERR, LOG_COMP,
-                       "[ERROR] cloud-service(%d): cannot move the backup '%s' back to '%s'; the next "
-                       "run installs again\n",
-                       __LINE__, backup.c_str(), copy.Path().c_str());
-        return;
-    }
-    // What this run moved aside is back; when an interrupted upgrade left a
+    // What this run moved aside goes back; when an interrupted upgrade left a
     // whole copy beside it, that is the one to keep.
-    copy.Recover(nullptr);
+    if (copy.PutBack(backup) == 0) {
+        copy.Recover(nullptr);
+    }
 }
 
 int Service::RecoverInterruptedUpgrade()

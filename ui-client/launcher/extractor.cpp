@@ -423,10 +423,10 @@ bool Extractor::PackageAtFault() const
 
 int Extractor::Scan(ScanResult& result, bool hash)
 {
-    return ScanPackage(result, hash);
+    return ScanPackage(result, hash, unchanged);
 }
 
-int Extractor::ScanPackage(ScanResult& result, bool hash)
+int Extractor::ScanPackage(ScanResult& result, bool hash, UnchangedFiles* compare)
 {
     result = ScanResult();
     package_at_fault = false;
@@ -454,14 +454,16 @@ int Extractor::ScanPackage(ScanResult& result, bool hash)
             step = Step::Ok;
         }
         uint64_t bytes = 0;
-        const bool compared = unchanged && archive_entry_filetype(entry) == AE_IFREG && !archive_entry_hardlink(entry);
-        if (step == Step::Ok && compared) {
-            unchanged->Begin(entry, entries + 1, mask);
-        } else if (step == Step::Ok && unchanged && archive_entry_hardlink(entry)) {
-            unchanged->Forget(archive_entry_hardlink(entry));
+        const bool has_data = step == Step::Ok && EntryHasData(entry);
+        const bool compared = has_data && compare && archive_entry_filetype(entry) == AE_IFREG &&
+                              !archive_entry_hardlink(entry);
+        if (compared) {
+            compare->Begin(entry, entries + 1, mask);
+        } else if (step == Step::Ok && compare && archive_entry_hardlink(entry)) {
+            compare->Forget(archive_entry_hardlink(entry));
         }
-        if (step == Step::Ok && EntryHasData(entry)) {
-            step = ReadEntryData(ar, reader, entry, entries + 1, source, progress, compared ? unchanged : nullptr,
+        if (has_data) {
+            step = ReadEntryData(ar, reader, entry, entries + 1, source, progress, compared ? compare : nullptr,
                                  bytes);
         }
         if (step != Step::Ok) {
@@ -490,9 +492,9 @@ int Extractor::ScanPackage(ScanResult& result, bool hash)
     NoteTrailingBytes(reader, source);
     result.entries = entries;
     result.space_needed = space;
-    if (unchanged) {
-        result.unchanged_files = unchanged->Files();
-        result.unchanged_space = unchanged->Space();
+    if (compare) {
+        result.unchanged_files = compare->Files();
+        result.unchanged_space = compare->Space();
     }
     if (hash) {
         result.sha256 = reader.Sha256();
@@ -508,11 +510,7 @@ int Extractor::Count()
     }
     ScanResult result;
     // A count compares nothing: the notes are the check's.
-    UnchangedFiles* const files = unchanged;
-    unchanged = nullptr;
-    const int counted = ScanPackage(result, false) == 0 ? result.entries : -1;
-    unchanged = files;
-    return counted;
+    return ScanPackage(result, false, nullptr) == 0 ? result.entries : -1;
 }
 
 int Extractor::List()

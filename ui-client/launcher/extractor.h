@@ -92,7 +92,8 @@ public:
     int Extract();
 
 private:
-    int ScanPackage(ScanResult& result, bool hash);
+    // Scan; `compare` notes the files its copy holds byte for byte.
+    int ScanPackage(ScanResult& result, bool hash, UnchangedFiles* compare);
     int ExtractEntries(int total);
 
     ustring target;

@@ -1,6 +1,5 @@
 #include "user-copy.h"
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
@@ -21,18 +20,16 @@ const char* const LOG_COMP = "service_debug";
 // Whether `path` is a folder that holds nothing.
 bool IsEmptyFolder(const ustring& path)
 {
-    DIR* dir = opendir(path.c_str());
-    if (!dir) {
+    DIR_HANDLE handle;
+    if (FSOpenDir(path, 0, handle) != 0) {
         return false;
     }
+    DIR_ENTRY entry;
     bool empty = true;
-    while (struct dirent* entry = readdir(dir)) {
-        if (strcmp(entry->d_name, ".") != 0 && strcmp(entry->d_name, "..") != 0) {
-            empty = false;
-            break;
-        }
+    while (empty && FSReadDir(handle, entry) > 0) {
+        empty = entry.name == "." || entry.name == "..";
     }
-    closedir(dir);
+    FSCloseDir(handle);
     return empty;
 }
 
@@ -190,6 +187,24 @@ int UserCopy::Retire(const ustring& path)
     return 0;
 }
 
+int UserCopy::PutBack(const ustring& backup)
+{
+    // The copy in place could pass for a complete one. If it cannot be moved
+    // away, the backup stays beside it, which makes the next run install
+    // again.
+    if (Retire(app) != 0) {
+        return -1;
+    }
+    if (!backup.empty() && FSRename(backup, app) != 0) {
+        Logger::LogMsg(Logger::L_ERR, LOG_COMP,
+                       "[ERROR] user-copy(%d): cannot move the backup '%s' back to '%s'; the next run installs "
+                       "again\n",
+                       __LINE__, backup.c_str(), app.c_str());
+        return -1;
+    }
+    return 0;
+}
+
 void UserCopy::RetireBackups(bool keep_marker)
 {
     for (const ustring& backup : TakenBackups()) {
@@ -218,7 +233,7 @@ bool UserCopy::HasRetired() const
 int UserCopy::Recover(const std::function<void()>& before_change)
 {
     if (TakenBackups().empty()) {
-        return IsWhole(app) ? 0 : -1;
+        return 0;  // no upgrade was cut short
     }
     const ustring whole = WholeBackup();
     if (!whole.empty()) {
@@ -229,14 +244,7 @@ int UserCopy::Recover(const std::function<void()>& before_change)
         if (before_change) {
             before_change();
         }
-        if (Retire(app) != 0) {
-            return -1;
-        }
-        if (FSRename(whole, app) != 0) {
-            Logger::LogMsg(Logger::L_ERR, LOG_COMP,
-                           "[ERROR] user-copy(%d): cannot move the backup '%s' back to '%s'; the next run "
-                           "installs again\n",
-                           __LINE__, whole.c_str(), app.c_str());
+        if (PutBack(whole) != 0) {
             return -1;
         }
         // The others are copies cut short, or the marker of a first install.

@@ -67,6 +67,9 @@ public:
     // when part of what it held is left for a later run to remove; -1 when it
     // could not be moved (logged), and it is left as it was.
     int Retire(const ustring& path);
+    // Puts `backup` (empty: nothing) in place of the copy, which is retired;
+    // 0, or -1 when either step failed (logged).
+    int PutBack(const ustring& backup);
     // Retires every backup; `keep_marker` leaves a first install's marker.
     void RetireBackups(bool keep_marker);
     // Removes what a removal cut short left; 0, or -1 when some is left.
@@ -78,8 +81,8 @@ public:
     // may be cut short), else the copy in place when it is whole; what is
     // not whole goes. When nothing is whole, everything stays as it is, for
     // the next run to install. `before_change` runs before the copy in place
-    // is replaced (to stop the client). 0 when a whole copy is in place, -1
-    // otherwise (logged).
+    // is replaced (to stop the client). 0 when a whole copy is in place or
+    // no upgrade was cut short, -1 otherwise (logged).
     int Recover(const std::function<void()>& before_change);
 
 private:

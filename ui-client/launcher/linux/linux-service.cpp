@@ -157,9 +157,7 @@ int LinuxService::HandlePackageUpgrade()
     // A package that must not be installed leaves the client running, unless
     // what an interrupted upgrade left is to be settled.
     if (VerifyPackage() != 0) {
-        if (!Copy().TakenBackups().empty()) {
-            RecoverInterruptedUpgrade();
-        }
+        RecoverInterruptedUpgrade();
         return -1;
     }
     if (PerUserBinPathExist()) {
