@@ -479,27 +479,37 @@ TEST_F(ExtractorTest, FoldersTakeTheModeOfTheirLastEntry)
 }
 
 // What the old copy holds byte for byte is linked from it, the rest
-// written; a zip entry's data is then skipped, not inflated.
+// written; a zip entry's data is then skipped, not inflated. A folder of the
+// old copy that is a link leads neither the comparison nor a link outside it.
 TEST_F(ExtractorTest, FilesTheOldCopyHoldsAreLinkedFromIt)
 {
-    ASSERT_EQ(Extract(ArchiveBuilder().Dir("a").File("a/same", "same").File("a/other", "new"), ArchiveBuilder::Zip), 0);
-    ASSERT_TRUE(WriteFile(target + "/a/other", "old"));
-    const std::string backup = tmp.Path("backup");
-    const int notes = memfd_create("notes", MFD_CLOEXEC);
-    UnchangedFiles in_copy(target), in_backup(backup);
-    Fresh().SetUnchanged(&in_copy);
-    Extractor::ScanResult scan;
-    ASSERT_EQ(extractor.Scan(scan, false), 0);
-    EXPECT_EQ(scan.unchanged_files, 1);
-    ASSERT_TRUE(in_copy.Save(notes) && rename(target.c_str(), backup.c_str()) == 0 && in_backup.Load(notes));
-    Fresh().SetUnchanged(&in_backup);
-    ASSERT_EQ(extractor.Extract(), 0);
-    struct stat linked, old_file;
-    ASSERT_EQ(stat((target + "/a/same").c_str(), &linked) | stat((backup + "/a/same").c_str(), &old_file), 0);
-    EXPECT_EQ(linked.st_ino, old_file.st_ino);
-    EXPECT_EQ(ReadFile(target + "/a/other"), "new");
-    EXPECT_EQ(ReadFile(backup + "/a/other"), "old");
-    close(notes);
+    for (bool through_link : {false, true}) {
+        SCOPED_TRACE(through_link ? "through a link" : "in the copy");
+        RemoveTree(target);
+        const std::string backup = tmp.Path("backup"), outside = tmp.Path("outside");
+        RemoveTree(backup);
+        ASSERT_EQ(Extract(ArchiveBuilder().Dir("a").File("a/same", "same").File("a/other", "new"),
+                          ArchiveBuilder::Zip), 0);
+        ASSERT_TRUE(WriteFile(target + "/a/other", "old"));
+        ASSERT_TRUE(!through_link || (rename((target + "/a").c_str(), outside.c_str()) == 0 &&
+                                      symlink(outside.c_str(), (target + "/a").c_str()) == 0));
+        const int notes = memfd_create("notes", MFD_CLOEXEC);
+        UnchangedFiles in_copy(target), in_backup(backup);
+        Fresh().SetUnchanged(&in_copy);
+        Extractor::ScanResult scan;
+        ASSERT_EQ(extractor.Scan(scan, false), 0);
+        EXPECT_EQ(scan.unchanged_files, through_link ? 0 : 1);
+        ASSERT_TRUE(in_copy.Save(notes) && rename(target.c_str(), backup.c_str()) == 0 && in_backup.Load(notes));
+        Fresh().SetUnchanged(&in_backup);
+        ASSERT_EQ(extractor.Extract(), 0);
+        struct stat linked, old_file;
+        ASSERT_EQ(stat((target + "/a/same").c_str(), &linked) | stat((backup + "/a/same").c_str(), &old_file), 0);
+        EXPECT_EQ(linked.st_ino == old_file.st_ino, !through_link);
+        EXPECT_EQ(ReadFile(target + "/a/other"), "new");
+        EXPECT_EQ(ReadFile(backup + "/a/other"), "old");
+        close(notes);
+        RemoveTree(outside);
+    }
 }
 
 }  // namespace
